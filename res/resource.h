@@ -1,0 +1,27 @@
+#pragma once
+
+// The program's resource, command and control identifiers. Plain defines, so
+// the resource scripts include this file too.
+
+#include "framework/FrameworkIds.h"
+
+#define IDR_MAINFRAME 128
+#define IDD_ABOUTBOX 100
+#define IDD_MAIN_FORM 101
+
+#define IDC_RESULT_LIST 1000
+
+#define IDS_CLEANUP_COMPLETED 0xE002
+#define IDS_PLEASE_WAIT 0xE003
+
+#define ID_EDIT_SELECT_ALL 32771
+#define ID_EDIT_UNSELECT_ALL 32772
+#define ID_EDIT_DELETE 32773
+#define ID_EDIT_RECYCLE 32774
+#define ID_VIEW_REFRESH 32775
+#define ID_HELP_UPDATE 32776
+#define ID_OPTIONS_COOKIES 32777
+#define ID_OPTIONS_IETEMP 32778
+#define ID_HELP_ONLINE 32779
+#define ID_POPUP_SELECT_ALL 32780
+#define ID_POPUP_UNSELECT_ALL 32781

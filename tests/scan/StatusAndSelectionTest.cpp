@@ -1,0 +1,133 @@
+#include "res/resource.h"
+#include "scan/ResultList.h"
+#include "scan/StatusLine.h"
+#include "tests/support/TestFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+struct ResultListTest : ::testing::Test {
+    TestFrame frame;
+    const CListBox& list = frame.List();
+
+    void SetUp() override
+    {
+        frame.OnSelectionChange([this] { UpdateStatus(list, frame.Frame()); });
+    }
+    void AddLines(int count)
+    {
+        for (int line = 0; line < count; ++line) list.AddString(("C:\\junk\\file" + std::to_string(line) + ".tmp").c_str());
+    }
+    bool SelectAllEnabled() const { return IsSelectAllEnabled(CountLines(list)); }
+    bool SelectionCommandsEnabled() const { return IsSelectionCommandEnabled(CountLines(list)); }
+};
+
+TEST_F(ResultListTest, AnEmptyListOffersNothingAndSaysCleanupCompleted)
+{
+    UpdateStatus(list, frame.Frame());
+
+    EXPECT_EQ(frame.StatusText(), "Cleanup completed, continue or exit?");
+    EXPECT_FALSE(SelectAllEnabled());
+    EXPECT_FALSE(SelectionCommandsEnabled());
+}
+
+TEST_F(ResultListTest, SelectAllAndUnselectAllCountAndSwitchTheCommands)
+{
+    AddLines(5);
+    UpdateStatus(list, frame.Frame());
+    EXPECT_EQ(frame.StatusText(), "0 / 5 selected");
+    EXPECT_TRUE(SelectAllEnabled());
+    EXPECT_FALSE(SelectionCommandsEnabled());
+
+    SetAllSelected(list, true);
+    UpdateStatus(list, frame.Frame());
+    EXPECT_EQ(frame.StatusText(), "5 / 5 selected");
+    EXPECT_FALSE(SelectAllEnabled());
+    EXPECT_TRUE(SelectionCommandsEnabled());
+
+    SetAllSelected(list, false);
+    UpdateStatus(list, frame.Frame());
+    EXPECT_EQ(frame.StatusText(), "0 / 5 selected");
+    EXPECT_EQ(list.GetSelCount(), 0);
+}
+
+TEST_F(ResultListTest, AClickTogglesOneLineAndTheCountFollows)
+{
+    list.AddString("C:\\same.log");
+    list.AddString("C:\\same.log");
+    list.AddString("C:\\other.log");
+    UpdateStatus(list, frame.Frame());
+
+    frame.ClickLine(1);
+    EXPECT_EQ(frame.StatusText(), "1 / 3 selected");
+    EXPECT_FALSE(list.GetSel(0)) << "a duplicate line is selected on its own";
+    EXPECT_TRUE(list.GetSel(1));
+    EXPECT_TRUE(SelectAllEnabled());
+    EXPECT_TRUE(SelectionCommandsEnabled());
+
+    frame.ClickLine(1);
+    EXPECT_EQ(frame.StatusText(), "0 / 3 selected");
+}
+
+TEST_F(ResultListTest, TheWaitStateShowsTheWaitCursorAndText)
+{
+    BeginWait(frame.Frame());
+
+    EXPECT_EQ(frame.StatusText(), "Please wait...");
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+}
+
+TEST(LoadStringTailTest, TakesTheTextAfterTheLastNewline)
+{
+    EXPECT_EQ(LoadStringTail(ID_EDIT_DELETE), "Permanently Delete");
+    EXPECT_EQ(LoadStringTail(IDR_MAINFRAME), "Standard - Dustrel .NET");
+    EXPECT_EQ(LoadStringTail(ID_HELP_ONLINE), "");
+}
+
+// The texts a user sees, in the language the test runs under.
+struct LanguageTexts {
+    LANGID language;
+    const char* title;
+    const char* countSuffix;
+    const char* completed;
+    const char* wait;
+};
+
+const std::map<std::string, LanguageTexts> Expected = {
+    {"en_US", {0x409, "Standard - Dustrel .NET", "selected", "Cleanup completed, continue or exit?", "Please wait..."}},
+    {"zh_TW", {0x404, "標準模式 - Dustrel .NET", "已選擇", "清理完成，繼續或離開？", "請等候..."}},
+    {"zh_CN", {0x804, "标准模式 - Dustrel .NET", "已选择", "清理完成，继续或离开？", "请等候..."}},
+};
+
+// Narrow text of the program (the system code page) as UTF-8, to compare.
+std::string Utf8(const std::string& narrow)
+{
+    std::wstring wide(narrow.size(), L'\0');
+    wide.resize(static_cast<size_t>(
+        MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), &wide[0],
+                            static_cast<int>(wide.size()))));
+    std::string utf8(wide.size() * 4, '\0');
+    utf8.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                        &utf8[0], static_cast<int>(utf8.size()), nullptr,
+                                                        nullptr)));
+    return utf8;
+}
+
+TEST(LanguageTest, StatusTextsComeInTheUserInterfaceLanguage)
+{
+    const char* name = std::getenv("DUSTREL_EXPECTED_LANGUAGE");
+    ASSERT_NE(name, nullptr) << "run through CTest, which names the language";
+    const LanguageTexts& texts = Expected.at(name);
+    ASSERT_EQ(GetUserDefaultUILanguage(), texts.language) << "the locale " << name << " is not in effect";
+
+    EXPECT_EQ(Utf8(LoadResourceString(IDR_MAINFRAME)), texts.title);
+    EXPECT_EQ(Utf8(StatusLineText({12, 3})), std::string("3 / 12 ") + texts.countSuffix);
+    EXPECT_EQ(Utf8(StatusLineText({0, 0})), texts.completed);
+    EXPECT_EQ(Utf8(LoadResourceString(IDS_PLEASE_WAIT)), texts.wait);
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+#include "scan/Walkers.h"
+
+#include "tests/scan/ScanTestSupport.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/TestFrame.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+struct WalkersTest : ::testing::Test {
+    TestFrame frame;
+    const CListBox& list = frame.List();
+    TestFolder folder;
+};
+
+TEST_F(WalkersTest, EveryMatchIsListedFilesAsPathsFoldersWithDots)
+{
+    folder.MakeFile("a.log");
+    folder.MakeFile("b.txt");
+    folder.MakeFolder("sub");
+    folder.MakeFolder("sub\\inner.log");
+
+    AddMatches(list, folder.Path(), "*.*");
+
+    EXPECT_THAT(Lines(list), ElementsAre(folder / "a.log", folder / "b.txt", folder / "sub..."));
+}
+
+TEST_F(WalkersTest, AMatchingFolderIsListedEvenAsTheOnlyHit)
+{
+    folder.MakeFolder("only.log");
+
+    AddMatches(list, folder.Path(), "*.log");
+
+    EXPECT_THAT(Lines(list), ElementsAre(folder / "only.log..."));
+}
+
+TEST_F(WalkersTest, MatchingIgnoresCaseAndNeverEntersSubfolders)
+{
+    folder.MakeFile("welcome.exe");
+    folder.MakeFile("Welcome.Txt");
+    folder.MakeFile("deeper\\WELCOME.EXE");
+
+    AddMatches(list, folder.Path(), "WELCOME.EXE");
+
+    EXPECT_THAT(Lines(list), ElementsAre(folder / "welcome.exe"));
+}
+
+TEST_F(WalkersTest, AFolderWithATrailingBackslashGetsNoSecondOne)
+{
+    folder.MakeFile("x.bak");
+
+    AddMatches(list, folder.Path() + "\\", "*.bak");
+
+    EXPECT_THAT(Lines(list), ElementsAre(folder / "x.bak"));
+}
+
+TEST_F(WalkersTest, HitsLoseReadOnlyAndKeepHiddenAndSystem)
+{
+    const std::string readOnly = folder.MakeFile("ro.tmp", FILE_ATTRIBUTE_READONLY);
+    const std::string hiddenSystem = folder.MakeFile("hs.tmp", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    const std::string readOnlyHidden = folder.MakeFile("rh.tmp", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    const std::string untouched = folder.MakeFile("keep.dat", FILE_ATTRIBUTE_READONLY);
+
+    AddMatches(list, folder.Path(), "*.tmp");
+
+    EXPECT_THAT(Lines(list), ElementsAre(hiddenSystem, readOnlyHidden, readOnly));
+    EXPECT_EQ(GetFileAttributesA(readOnly.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(GetFileAttributesA(hiddenSystem.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    EXPECT_EQ(GetFileAttributesA(readOnlyHidden.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_NE(GetFileAttributesA(untouched.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "not a hit";
+}
+
+TEST_F(WalkersTest, TheSearchedFolderItselfKeepsItsAttributes)
+{
+    const std::string searched = folder.MakeFolder("searched");
+    folder.MakeFile("searched\\a.txt");
+    ASSERT_TRUE(SetFileAttributesA(searched.c_str(), FILE_ATTRIBUTE_READONLY));
+    const DWORD before = GetFileAttributesA(searched.c_str());
+
+    AddMatches(list, searched, "*.*");
+
+    EXPECT_EQ(GetFileAttributesA(searched.c_str()), before);
+    SetFileAttributesA(searched.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(WalkersTest, TheCurrentDirectoryIsTheSameAfterEveryWalk)
+{
+    folder.MakeFile("a.log");
+    folder.MakeFile("not-a-folder");
+    const std::string before = CurrentDirectory();
+
+    AddMatches(list, folder.Path(), "*.log");
+    EXPECT_EQ(CurrentDirectory(), before);
+    AddMatches(list, folder / "missing", "*.log");
+    EXPECT_EQ(CurrentDirectory(), before);
+    AddSubfolderMatches(list, folder.Path(), "not-a-folder", "*.*");
+    EXPECT_EQ(CurrentDirectory(), before);
+    AddFolderEntry(list, folder.Path(), "missing");
+    EXPECT_EQ(CurrentDirectory(), before);
+}
+
+TEST_F(WalkersTest, AFileInPlaceOfTheFolderListsNothing)
+{
+    folder.MakeFile("Minidump");
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    folder.MakeFile("dump.dmp");
+
+    AddSubfolderMatches(list, folder.Path(), "Minidump", "*.dmp");
+    AddFolderEntry(list, folder.Path(), "Minidump");
+
+    SetCurrentDirectoryA("C:\\");
+    EXPECT_THAT(Lines(list), IsEmpty());
+}
+
+TEST_F(WalkersTest, SubfolderMatchesJoinBaseAndSubfolder)
+{
+    folder.MakeFile("System32\\Msdtc\\Trace\\t.log");
+    folder.MakeFile("System32\\Msdtc\\m.log");
+
+    AddSubfolderMatches(list, folder.Path(), "System32\\Msdtc\\Trace", "*.log");
+    AddSubfolderMatches(list, folder.Path() + "\\", "System32\\Msdtc", "*.log");
+
+    EXPECT_THAT(Lines(list),
+                ElementsAre(folder / "System32\\Msdtc\\m.log", folder / "System32\\Msdtc\\Trace\\t.log"));
+}
+
+TEST_F(WalkersTest, FolderEntriesListExistingFoldersOnly)
+{
+    folder.MakeFile("Prefetch\\a.pf");
+    folder.MakeFolder("Printhood");
+    folder.MakeFile("Debug.txt");
+
+    AddFolderEntry(list, folder.Path(), "Prefetch");
+    AddFolderEntry(list, folder.Path() + "\\", "Printhood\\");
+    AddFolderEntry(list, folder.Path(), "Missing");
+    AddFolderEntry(list, folder.Path(), "Debug.txt");
+
+    EXPECT_THAT(Lines(list), ElementsAre(folder / "Prefetch...", folder / "Printhood\\..."));
+    EXPECT_TRUE(Exists(folder / "Prefetch\\a.pf")) << "a folder entry changes nothing on disk";
+}
+
+TEST_F(WalkersTest, AnEmptyBaseIsNeverTheRootOfTheCurrentDrive)
+{
+    // The folder exists at the root of the current drive; an empty base must not reach it.
+    const std::string rootName = folder.Path().substr(3, folder.Path().find('\\', 3) - 3);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    folder.MakeFile("x.log");
+
+    AddFolderEntry(list, "", rootName.c_str());
+    AddSubfolderMatches(list, "", rootName.c_str(), "*.*");
+    AddMatches(list, "", "*.log");
+
+    SetCurrentDirectoryA("C:\\");
+    EXPECT_THAT(Lines(list), IsEmpty());
+}
+
+TEST_F(WalkersTest, APathThatDoesNotFitIsSkippedNotCut)
+{
+    // A folder whose path is the first 259 characters of a longer one: cutting
+    // the longer path to the limit would name it.
+    const std::string base = folder.Path();
+    const std::string name(MAX_PATH - 1 - base.size() - 1, 'x');
+    const std::string fitting = folder.MakeFolder(name);
+    ASSERT_EQ(fitting.size(), static_cast<size_t>(MAX_PATH - 1));
+
+    AddFolderEntry(list, base, (name + "yyyy").c_str());
+    AddSubfolderMatches(list, base, (name + "yyyy").c_str(), "*.*");
+    EXPECT_THAT(Lines(list), IsEmpty());
+
+    AddFolderEntry(list, base, name.c_str());
+    EXPECT_THAT(Lines(list), ElementsAre(fitting + "..."));
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+# Shared by the tools: Wine environment, prefixes and the virtual display.
+# Sourced, not run.
+
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+# Everything Wine writes stays inside the build folder: the prefix, HOME (Wine
+# links the user's shell folders to it) and the Trash the Recycle Bin uses.
+wine_env() {  # build-dir prefix-dir
+  export WINEPREFIX="$2"
+  export HOME="$1/home"
+  export XDG_DATA_HOME="$HOME/.local/share"
+  export XDG_CONFIG_HOME="$HOME/.config"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+  mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+}
+
+# Creates $WINEPREFIX once, then on every call takes away every drive letter
+# but c:, so nothing outside the prefix is reachable through a drive.
+prepare_prefix() {
+  if [ ! -f "$WINEPREFIX/.dustrel-prefix" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    "$WINE64" wineboot -i >"$WINEPREFIX.log" 2>&1 || { cat "$WINEPREFIX.log" >&2; return 1; }
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.dustrel-prefix"
+  fi
+  local link
+  for link in "$WINEPREFIX"/dosdevices/?:; do
+    [ "$(basename "$link")" = "c:" ] || rm -f "$link"
+  done
+}
+
+# Starts Xvfb when there is no display; sets DISPLAY and XVFB_PID.
+XVFB_PID=""
+start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local tries=0
+  while [ ! -e "/tmp/.X11-unix/X$n" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ]; then echo "Xvfb did not start" >&2; return 1; fi
+    sleep 0.1
+  done
+  export DISPLAY=":$n"
+}
+
+stop_display() {
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  XVFB_PID=""
+}
+
+# The build, configured for the mingw-w64 cross toolchain.
+build_project() {  # source-dir build-dir
+  cmake -S "$1" -B "$2" -DCMAKE_TOOLCHAIN_FILE="$1/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$2" -j "$(nproc)"
+}
