@@ -12,8 +12,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: listing_bench FOLDER PATTERN\n");
         return 2;
     }
-    HWND window = CreateWindowExA(0, "LISTBOX", "", LBS_SORT | LBS_MULTIPLESEL | LBS_NOTIFY | WS_VSCROLL,
-                                  0, 0, 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // A shown list in a shown window, as in the program.
+    HWND frame = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "LISTBOX", "",
+                                  WS_CHILD | WS_VISIBLE | LBS_SORT | LBS_MULTIPLESEL | LBS_NOTIFY | WS_VSCROLL, 0, 0,
+                                  400, 300, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
     CListBox list;
     list.Attach(window);
 
@@ -25,6 +29,6 @@ int main(int argc, char** argv)
 
     std::printf("%d %.3f\n", list.GetCount(),
                 static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
-    DestroyWindow(window);
+    DestroyWindow(frame);
     return 0;
 }

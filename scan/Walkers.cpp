@@ -5,7 +5,9 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -51,6 +53,56 @@ void ClearReadOnly(const WIN32_FIND_DATAA& hit)
     SetFileAttributesA(hit.cFileName, hit.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
 }
 
+// The list's own order: its locale, letter case ignored.
+struct ListOrder {
+    LCID locale;
+
+    std::string Key(const std::string& text) const
+    {
+        const int size = LCMapStringA(locale, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, nullptr, 0);
+        std::string key(static_cast<size_t>(size > 0 ? size : 0), '\0');
+        if (size > 0) LCMapStringA(locale, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, &key[0], size);
+        return key;
+    }
+    bool Before(const std::string& a, const std::string& b) const
+    {
+        return CompareStringA(locale, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
+    }
+};
+
+// Adds the lines of one search, each at its sorted place. A sorted list box
+// finds that place itself, but compares strings the slow way for every line
+// and moves the lines after it; sorting the batch by sort keys and merging it
+// into the list costs a fraction of that on a folder of many thousand hits.
+// The list's drawing is held meanwhile, or a shown list would update its
+// scroll bar for every line.
+void AddLines(const CListBox& list, std::vector<std::string>& lines)
+{
+    if (lines.empty()) return;
+    const ListOrder order = {static_cast<LCID>(SendMessageA(list.m_hWnd, LB_GETLOCALE, 0, 0))};
+    std::vector<std::pair<std::string, std::string*>> keyed;
+    keyed.reserve(lines.size());
+    for (std::string& line : lines) keyed.emplace_back(order.Key(line), &line);
+    std::sort(keyed.begin(), keyed.end());
+
+    SendMessageA(list.m_hWnd, WM_SETREDRAW, FALSE, 0);
+    int first = 0;
+    int count = list.GetCount();
+    for (const auto& entry : keyed) {
+        const std::string& line = *entry.second;
+        int last = count;
+        while (first < last) {
+            const int middle = first + (last - first) / 2;
+            if (order.Before(line, list.GetText(middle))) last = middle;
+            else first = middle + 1;
+        }
+        SendMessageA(list.m_hWnd, LB_INSERTSTRING, first, reinterpret_cast<LPARAM>(line.c_str()));
+        ++first;
+        ++count;
+    }
+    SendMessageA(list.m_hWnd, WM_SETREDRAW, TRUE, 0);
+}
+
 }  // namespace
 
 void AddMatches(const CListBox& list, const std::string& folder, const char* pattern)
@@ -63,14 +115,16 @@ void AddMatches(const CListBox& list, const std::string& folder, const char* pat
     WIN32_FIND_DATAA hit;
     HANDLE search = FindFirstFileA(pattern, &hit);
     if (search == INVALID_HANDLE_VALUE) return;
+    std::vector<std::string> lines;
     do {
         if (IsDotName(hit.cFileName)) continue;
         ClearReadOnly(hit);
         std::string entry = JoinPath(folder, hit.cFileName);
         if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) entry = FolderEntryText(entry);
-        list.AddString(entry.c_str());
+        lines.push_back(std::move(entry));
     } while (FindNextFileA(search, &hit));
     FindClose(search);
+    AddLines(list, lines);
 }
 
 void AddSubfolderMatches(const CListBox& list, const std::string& base, const char* subfolder,

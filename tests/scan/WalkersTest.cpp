@@ -39,6 +39,24 @@ TEST_F(WalkersTest, AMatchingFolderIsListedEvenAsTheOnlyHit)
     EXPECT_THAT(Lines(list), ElementsAre(folder / "only.log..."));
 }
 
+TEST_F(WalkersTest, HitsStandWhereTheListItselfWouldSortThem)
+{
+    const char* names[] = {"b.log", "A.log", "a_b.log", "a-b.log", "Z.LOG", "10.log", "9.log", "a b.log",
+                           "\xe4rger.log", "zz.log", "B.LOG2.log", "~x.log", "a.log.log"};
+    for (const char* name : names) folder.MakeFile(name);
+    const char* earlier[] = {folder.Path().c_str(), "C:\\", "D:\\a.log", "z", ""};
+    TestFrame reference;
+    for (const char* line : earlier) {
+        list.AddString(line);
+        reference.List().AddString(line);
+    }
+
+    AddMatches(list, folder.Path(), "*.log");
+
+    for (const char* name : names) reference.List().AddString((folder / name).c_str());
+    EXPECT_EQ(Lines(list), Lines(reference.List()));
+}
+
 TEST_F(WalkersTest, MatchingIgnoresCaseAndNeverEntersSubfolders)
 {
     folder.MakeFile("welcome.exe");

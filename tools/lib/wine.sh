@@ -55,8 +55,11 @@ stop_display() {
 }
 
 # The build, configured for the mingw-w64 cross toolchain.
-build_project() {  # source-dir build-dir
-  cmake -S "$1" -B "$2" -DCMAKE_TOOLCHAIN_FILE="$1/cmake/mingw-w64-x86_64.cmake" \
+build_project() {  # source-dir build-dir [target...]
+  local src="$1" build="$2" targets=()
+  shift 2
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake -S "$src" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$2" -j "$(nproc)"
+  cmake --build "$build" -j "$(nproc)" "${targets[@]}"
 }
