@@ -32,3 +32,8 @@
 #define AFX_IDS_SCCLOSE 0xEF06
 #define AFX_IDS_SCRESTORE 0xEF12
 #define AFX_IDS_SCTASKLIST 0xEF13
+
+#define AFX_IDW_PANE_FIRST 0xE900
+
+// Messages a frame gets from its control bars.
+#define WM_SETMESSAGESTRING 0x0362

@@ -5,11 +5,26 @@
 
 #include "framework/FrameworkIds.h"
 
+// Resource 128 is the main menu, the accelerators, the toolbar and its
+// button bitmap, and the application icon all at once.
 #define IDR_MAINFRAME 128
+#define IDR_POPUP_MENU 132
 #define IDD_ABOUTBOX 100
 #define IDD_MAIN_FORM 101
+#define IDB_ABOUT_BANNER 129
+#define IDB_MENU_ICONS 134
 
+// The toolbar layout is a custom resource of this numbered type: 16-bit
+// words of version, button width, button height, item count, then the
+// item commands (0 for a separator).
+#define TOOLBAR_RESOURCE_TYPE 241
+
+#define IDC_STATIC (-1)
 #define IDC_RESULT_LIST 1000
+#define IDC_EMAIL_LINK 1002
+#define IDC_VERSION_TEXT 1007
+#define IDC_BANNER 1008
+#define IDC_AUTHOR_TEXT 1009
 
 #define IDS_CLEANUP_COMPLETED 0xE002
 #define IDS_PLEASE_WAIT 0xE003

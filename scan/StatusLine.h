@@ -1,18 +1,12 @@
 #pragma once
 
 #include "framework/ListBox.h"
+#include "framework/Strings.h"
 #include "scan/ResultList.h"
 
 #include <windows.h>
 
 #include <string>
-
-// The whole text of a string resource, or an empty text if there is none.
-std::string LoadResourceString(UINT id);
-
-// The text of a string resource after its last newline: the whole text when
-// it has no newline, an empty text when the string does not exist.
-std::string LoadStringTail(UINT id);
 
 // What the status line says about a list: "3 / 120 selected", or the
 // completion prompt when the list is empty.

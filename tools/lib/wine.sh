@@ -24,6 +24,9 @@ prepare_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINE64" wineboot -i >"$WINEPREFIX.log" 2>&1 || { cat "$WINEPREFIX.log" >&2; return 1; }
     "$WINESERVER" -w
+    # This Wine looks for its own fonts beside the system's, not where Debian
+    # puts them; without Marlett the caption buttons show letters.
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     touch "$WINEPREFIX/.dustrel-prefix"
   fi
   local link

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "framework/Dialog.h"
+
+// The About box: version, credit, and the maker's mail and home page.
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+
+protected:
+    bool OnCommand(UINT id, UINT code) override;
+    void OnEmailLink();
+    void OnBannerClick();
+};

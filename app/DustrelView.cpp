@@ -1,0 +1,107 @@
+#include "app/DustrelView.h"
+
+#include "app/ControlAnchor.h"
+#include "app/WindowPlacement.h"
+#include "framework/FrameWnd.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "scan/ResultList.h"
+#include "scan/StandardScan.h"
+#include "scan/StartupFolders.h"
+#include "scan/StatusLine.h"
+
+CDustrelView::CDustrelView() : CFormView(IDD_MAIN_FORM) {}
+
+void CDustrelView::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_RESULT_LIST, m_ResultList); }
+
+bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
+{
+    static const CommandEntry<CDustrelView> map[] = {
+        {ID_VIEW_REFRESH, &CDustrelView::OnViewRefresh, nullptr},
+        {ID_EDIT_SELECT_ALL, &CDustrelView::OnEditSelectAll, &CDustrelView::OnUpdateEditSelectAll},
+        {ID_EDIT_UNSELECT_ALL, &CDustrelView::OnEditUnselectAll, &CDustrelView::OnUpdateEditSelection},
+    };
+    return DispatchCommand(this, map, id, cmdUI) || CFormView::OnCmdMsg(id, cmdUI);
+}
+
+bool CDustrelView::OnCommand(UINT id, UINT code)
+{
+    if (id == IDC_RESULT_LIST && code == LBN_SELCHANGE) {
+        OnSelChangeResultList();
+        return true;
+    }
+    return false;
+}
+
+HWND CDustrelView::FrameHandle() const { return GetParentFrame() ? GetParentFrame()->m_hWnd : nullptr; }
+
+void CDustrelView::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    GetParentFrame()->RecalcLayout();
+    ResizeParentToFit();
+
+    g_ControlAnchor.Attach(m_hWnd);
+    g_ControlAnchor.AddControl(m_ResultList.m_hWnd, CControlAnchor::GrowBoth);
+
+    ReadStartupFolders(g_StartupFolders);
+
+    const Placement placement = ReadPlacement(*AfxGetApp());
+    ::MoveWindow(FrameHandle(), placement.left, placement.top, placement.width, placement.height, TRUE);
+
+    OnViewRefresh();
+}
+
+// Shrinks the frame so the view is no larger than its form.
+void CDustrelView::ResizeParentToFit()
+{
+    RECT form = {0, 0, 320, 200};
+    ::MapDialogRect(m_hWnd, &form);
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    const int shrinkX = client.right > form.right ? client.right - form.right : 0;
+    const int shrinkY = client.bottom > form.bottom ? client.bottom - form.bottom : 0;
+    if (shrinkX == 0 && shrinkY == 0) return;
+    RECT frame = {};
+    ::GetWindowRect(FrameHandle(), &frame);
+    ::SetWindowPos(FrameHandle(), nullptr, 0, 0, frame.right - frame.left - shrinkX, frame.bottom - frame.top - shrinkY,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDustrelView::OnSize(UINT type, int cx, int cy)
+{
+    CFormView::OnSize(type, cx, cy);
+    g_ControlAnchor.OnParentSize();
+    ::ShowScrollBar(m_hWnd, SB_BOTH, FALSE);
+}
+
+void CDustrelView::OnDestroy()
+{
+    CFormView::OnDestroy();
+    WritePlacement(*AfxGetApp(), FrameHandle());
+}
+
+void CDustrelView::OnViewRefresh() { RunStandardScan(m_ResultList, FrameHandle(), g_StartupFolders); }
+
+void CDustrelView::OnEditSelectAll()
+{
+    SetAllSelected(m_ResultList, true);
+    UpdateStatus();
+}
+
+void CDustrelView::OnEditUnselectAll()
+{
+    SetAllSelected(m_ResultList, false);
+    UpdateStatus();
+}
+
+void CDustrelView::OnSelChangeResultList() { UpdateStatus(); }
+
+void CDustrelView::UpdateStatus() { ::UpdateStatus(m_ResultList, FrameHandle()); }
+
+void CDustrelView::OnUpdateEditSelectAll(CCmdUI* cmdUI) { cmdUI->Enable(IsSelectAllEnabled(CountLines(m_ResultList))); }
+
+void CDustrelView::OnUpdateEditSelection(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(IsSelectionCommandEnabled(CountLines(m_ResultList)));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "framework/FormView.h"
+#include "framework/ListBox.h"
+
+// The main view: the result list, filling the window, and the commands on it.
+class CDustrelView : public CFormView {
+public:
+    CDustrelView();
+
+    CListBox m_ResultList;
+
+    void OnInitialUpdate() override;
+    bool OnCmdMsg(UINT id, CCmdUI* cmdUI) override;
+
+    void OnViewRefresh();
+    void OnEditSelectAll();
+    void OnEditUnselectAll();
+    void OnSelChangeResultList();
+    void OnUpdateEditSelectAll(CCmdUI* cmdUI);
+    void OnUpdateEditSelection(CCmdUI* cmdUI);
+    void UpdateStatus();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    bool OnCommand(UINT id, UINT code) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnDestroy() override;
+
+private:
+    void ResizeParentToFit();
+    HWND FrameHandle() const;
+};

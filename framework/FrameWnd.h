@@ -1,0 +1,81 @@
+#pragma once
+
+#include "framework/ControlBar.h"
+#include "framework/Document.h"
+#include "framework/Wnd.h"
+
+#include <string>
+#include <vector>
+
+class CFormView;
+class CToolBar;
+
+// What the frame needs to make its view.
+struct CCreateContext {
+    CDocument* m_pCurrentDoc;
+    CFormView* (*m_newView)();
+};
+
+// Frame style: the document's name goes into the title.
+#define FWS_ADDTOTITLE 0x00008000L
+
+// The main frame: menu bar, accelerators, control bars around one view,
+// command routing (view, document, frame, application), enabling of menu
+// items when a popup opens and of toolbar buttons when idle, and the
+// status-bar prompts of menu items and toolbar buttons.
+class CFrameWnd : public CWnd {
+public:
+    bool LoadFrame(UINT resourceId, CCreateContext* context);
+    void InitialUpdateFrame(int showCommand);
+
+    CFormView* GetActiveView() const { return m_pView; }
+    CDocument* GetActiveDocument() const { return m_pDocument; }
+
+    void RecalcLayout();
+    void AddControlBar(CControlBar* bar);
+    void ShowControlBar(CControlBar* bar, bool show);
+    CControlBar* GetControlBar(UINT id) const;
+    void EnableDocking(DWORD alignments) { m_dockAlignments = alignments; }
+    void DockControlBar(CToolBar* bar);
+
+    // Offers a command along the route; a command whose rule disables it is not run.
+    bool RouteCommand(UINT id);
+    // Asks the route for a command's state; nobody answering means disabled.
+    void RouteCommandUI(CCmdUI& state);
+    bool OnCmdMsg(UINT id, CCmdUI* cmdUI) override;
+
+    virtual bool PreTranslateMessage(MSG* message);
+    void OnIdleUpdateCmdUI();
+
+    // The message pane: a text, or the prompt of a command or string.
+    void SetMessageText(const std::string& text);
+    void SetMessageText(UINT id);
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    virtual bool PreCreateWindow(CREATESTRUCTA& cs);
+    virtual int OnCreate(CREATESTRUCTA* cs);
+    void PostNcDestroy() override { delete this; }
+
+    void OnViewControlBar(UINT id);
+    void OnUpdateControlBarMenu(CCmdUI* cmdUI);
+    void OnAppExit();
+
+    DWORD m_frameStyle = FWS_ADDTOTITLE;
+    DWORD m_dockAlignments = 0;
+
+private:
+    void OnInitMenuPopup(HMENU popup, bool systemMenu);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    LRESULT OnNotify(NMHDR* header);
+    void ShowIdleMessage();
+
+    UINT m_nIDResource = 0;
+    HACCEL m_hAccelTable = nullptr;
+    CCreateContext* m_context = nullptr;
+    CFormView* m_pView = nullptr;
+    CDocument* m_pDocument = nullptr;
+    std::vector<CControlBar*> m_bars;
+    std::string m_tipText;
+};

@@ -1,0 +1,26 @@
+# Sample junk for the demo prefix, in places the program looks (sourced, not run).
+make_demo_junk() {
+  local c="$WINEPREFIX/drive_c" user
+  user=$(ls "$c/users" | grep -vx Public | head -n 1)
+  local profile="$c/users/$user"
+  local f
+  junk() { for f in "$@"; do mkdir -p "$(dirname "$f")"; printf 'junk\n' >"$f"; done; }
+
+  # The standard scan: roots, the Windows folder and its catalogue folders.
+  junk "$c/setuplog.txt" "$c/netlog.txt" "$c/install.log" "$c/backup.bak" "$c/FILE0000.CHK" "$c/FILE0001.CHK"
+  junk "$c/windows/setupact.log" "$c/windows/setuperr.log" "$c/windows/update.old" "$c/windows/readme.txt"
+  junk "$c/windows/Minidump/Mini120726-01.dmp" "$c/windows/Minidump/Mini120726-02.dmp"
+  junk "$c/windows/inf/oem0.bak" "$c/windows/system32/config/system.bak" "$c/windows/system32/tmp0001.tmp"
+  junk "$c/windows/Prefetch/DUSTREL.EXE-1A2B3C4D.pf" "$c/windows/Debug/netsetup.log"
+  junk "$c/windows/Pchealth/Helpctr/dataspec.xml" "$c/windows/Pchealth/Helpctr/Logs/hcupdate.log"
+  junk "$c/Found.000/file0000.chk" "$c/Program Files/Directx/dxsetup.log"
+  junk "$profile/AppData/Roaming/Microsoft/Internet Explorer/brndlog.bak"
+  junk "$profile/AppData/Roaming/Microsoft/Office/Recent/report.doc.lnk"
+
+  # The cookies killer and the temporary-files cleaner.
+  junk "$profile/AppData/Roaming/Microsoft/Windows/Cookies/user@example[1].txt"
+  junk "$profile/AppData/Roaming/Microsoft/Windows/Cookies/user@news.example[2].txt"
+  junk "$profile/AppData/Local/Temp/~DF1234.tmp" "$profile/AppData/Local/Temp/setup.log"
+  junk "$profile/AppData/Local/Microsoft/Windows/INetCache/Content.IE5/ABCD1234/page[1].htm"
+  junk "$c/windows/Temp/dd_setup.log" "$c/windows/Downloaded Program Files/plugin.inf"
+}
