@@ -28,7 +28,21 @@ bool CDialog::UpdateData(bool saveAndValidate)
 bool CDialog::OnInitDialog()
 {
     UpdateData(false);
+    if (m_modal) CenterOverOwner();
     return true;
+}
+
+// A modal dialog opens in the middle of the window it belongs to.
+void CDialog::CenterOverOwner() const
+{
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner == nullptr || !::IsWindowVisible(owner)) return;
+    RECT dialog = {}, around = {};
+    ::GetWindowRect(m_hWnd, &dialog);
+    ::GetWindowRect(owner, &around);
+    const int left = (around.left + around.right - (dialog.right - dialog.left)) / 2;
+    const int top = (around.top + around.bottom - (dialog.bottom - dialog.top)) / 2;
+    ::SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDialog::OnOK()

@@ -22,6 +22,7 @@ public:
 
 protected:
     bool CreateFromTemplate(HWND parent);
+    void CenterOverOwner() const;
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* dx) { (void)dx; }
     // A command or a control's notification; answers whether it was handled.

@@ -88,10 +88,17 @@ void CFrameWnd::ShowControlBar(CControlBar* bar, bool show)
     RecalcLayout();
 }
 
+void CFrameWnd::EnableDocking(DWORD alignments)
+{
+    m_dockAlignments = alignments & CBRS_ALIGN_ANY;
+    for (CControlBar* bar : m_bars)
+        if (auto* toolBar = dynamic_cast<CToolBar*>(bar)) toolBar->SetFrameAlignments(m_dockAlignments);
+}
+
 void CFrameWnd::DockControlBar(CToolBar* bar)
 {
-    (void)bar;
-    RecalcLayout();
+    bar->SetFrameAlignments(m_dockAlignments);
+    bar->DockAt(FirstAllowedSide(m_dockAlignments & bar->DockAlignments()));
 }
 
 void CFrameWnd::RecalcLayout()

@@ -35,7 +35,9 @@ public:
     void AddControlBar(CControlBar* bar);
     void ShowControlBar(CControlBar* bar, bool show);
     CControlBar* GetControlBar(UINT id) const;
-    void EnableDocking(DWORD alignments) { m_dockAlignments = alignments; }
+    // The sides bars may dock on (CBRS_ALIGN_*).
+    void EnableDocking(DWORD alignments);
+    // Docks a bar on the first side both it and the frame allow, or floats it.
     void DockControlBar(CToolBar* bar);
 
     // Offers a command along the route; a command whose rule disables it is not run.

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 bool CStatusBar::Create(CWnd* parent, DWORD style, UINT id)
 {
     m_dwStyle = style;
@@ -32,9 +34,10 @@ void CStatusBar::SetPaneText(int pane, const std::string& text) const
 std::string CStatusBar::GetPaneText(int pane) const
 {
     const int length = LOWORD(SendMessage(SB_GETTEXTLENGTHA, static_cast<WPARAM>(pane), 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    // The length may count characters rather than bytes: leave room for both.
+    std::string text(static_cast<size_t>(length) * 4 + 1, '\0');
     SendMessage(SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
+    text.resize(std::strlen(text.c_str()));
     return text;
 }
 

@@ -2,6 +2,7 @@
 #include "scan/ResultList.h"
 #include "scan/StatusLine.h"
 #include "tests/support/TestFrame.h"
+#include "tests/support/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -102,20 +103,6 @@ const std::map<std::string, LanguageTexts> Expected = {
     {"zh_TW", {0x404, "標準模式 - Dustrel .NET", "已選擇", "清理完成，繼續或離開？", "請等候..."}},
     {"zh_CN", {0x804, "标准模式 - Dustrel .NET", "已选择", "清理完成，继续或离开？", "请等候..."}},
 };
-
-// Narrow text of the program (the system code page) as UTF-8, to compare.
-std::string Utf8(const std::string& narrow)
-{
-    std::wstring wide(narrow.size(), L'\0');
-    wide.resize(static_cast<size_t>(
-        MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), &wide[0],
-                            static_cast<int>(wide.size()))));
-    std::string utf8(wide.size() * 4, '\0');
-    utf8.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                                        &utf8[0], static_cast<int>(utf8.size()), nullptr,
-                                                        nullptr)));
-    return utf8;
-}
 
 TEST(LanguageTest, StatusTextsComeInTheUserInterfaceLanguage)
 {

@@ -41,9 +41,14 @@ TEST_F(WalkersTest, AMatchingFolderIsListedEvenAsTheOnlyHit)
 
 TEST_F(WalkersTest, HitsStandWhereTheListItselfWouldSortThem)
 {
-    const char* names[] = {"b.log", "A.log", "a_b.log", "a-b.log", "Z.LOG", "10.log", "9.log", "a b.log",
-                           "\xe4rger.log", "zz.log", "B.LOG2.log", "~x.log", "a.log.log"};
-    for (const char* name : names) folder.MakeFile(name);
+    std::vector<std::string> names = {"b.log", "A.log", "a_b.log", "a-b.log", "Z.LOG", "10.log", "9.log",
+                                      "a b.log", "zz.log", "B.LOG2.log", "~x.log", "a.log.log"};
+    // A letter outside ASCII, in the system code page, where that code page has it.
+    char umlaut[32] = "";
+    BOOL lost = FALSE;
+    if (WideCharToMultiByte(CP_ACP, 0, L"\u00e4rger.log", -1, umlaut, sizeof umlaut, nullptr, &lost) > 0 && !lost)
+        names.push_back(umlaut);
+    for (const std::string& name : names) folder.MakeFile(name);
     const char* earlier[] = {folder.Path().c_str(), "C:\\", "D:\\a.log", "z", ""};
     TestFrame reference;
     for (const char* line : earlier) {
@@ -53,8 +58,44 @@ TEST_F(WalkersTest, HitsStandWhereTheListItselfWouldSortThem)
 
     AddMatches(list, folder.Path(), "*.log");
 
-    for (const char* name : names) reference.List().AddString((folder / name).c_str());
+    for (const std::string& name : names) reference.List().AddString((folder / name).c_str());
     EXPECT_EQ(Lines(list), Lines(reference.List()));
+}
+
+TEST_F(WalkersTest, EveryNameIsListedExactlyWhateverItsScript)
+{
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the manifest asks for UTF-8 narrow strings";
+    const std::string chinese = folder.MakeFile("王.log", FILE_ATTRIBUTE_READONLY);
+    const std::string cyrillic = folder.MakeFile("Привет.log");
+    const std::string dotted = folder.MakeFile("ċ.log", FILE_ATTRIBUTE_READONLY);
+    const std::string plain = folder.MakeFile("c.log", FILE_ATTRIBUTE_READONLY);
+
+    AddMatches(list, folder.Path(), "ċ.*");
+    EXPECT_THAT(Lines(list), ElementsAre(dotted));
+    EXPECT_EQ(GetFileAttributesA(dotted.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_NE(GetFileAttributesA(plain.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "its plain sibling is untouched";
+
+    list.ResetContent();
+    AddMatches(list, folder.Path(), "*.log");
+    EXPECT_THAT(Lines(list), ::testing::UnorderedElementsAre(chinese, cyrillic, dotted, plain));
+}
+
+TEST_F(WalkersTest, ANameLongerThanANarrowNameIsListedWholeOrNotAtAll)
+{
+    // 90 characters of three bytes each: a valid name, too long for a narrow
+    // name buffer of the path limit.
+    std::string name;
+    for (int count = 0; count < 90; ++count) name += "王";
+    const std::wstring wideFolder(folder.Path().begin(), folder.Path().end());
+    std::wstring wideName(90, L'\u738b');
+    HANDLE file = CreateFileW((wideFolder + L"\\" + wideName + L".log").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+
+    AddMatches(list, folder.Path(), "*.log");
+
+    for (const std::string& line : Lines(list)) EXPECT_EQ(line, folder / (name + ".log"));
 }
 
 TEST_F(WalkersTest, MatchingIgnoresCaseAndNeverEntersSubfolders)

@@ -3,6 +3,8 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
+
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,7 +41,7 @@ TestFrame::TestFrame()
 {
     RegisterFrameClass();
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    m_frame = CreateWindowExA(0, FrameClass, "", WS_OVERLAPPEDWINDOW, 50, 50, 600, 450,
+    m_frame = CreateWindowExA(0, FrameClass, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 600, 450,
                               nullptr, nullptr, instance, nullptr);
     m_statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
                                   0, m_frame, reinterpret_cast<HMENU>(AFX_IDW_STATUS_BAR), instance, nullptr);
@@ -74,9 +76,10 @@ INT_PTR CALLBACK TestFrame::FormProc(HWND form, UINT message, WPARAM wParam, LPA
 std::string TestFrame::StatusText() const
 {
     const int length = LOWORD(SendMessageA(m_statusBar, SB_GETTEXTLENGTHA, 0, 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    // The length may count characters rather than bytes: leave room for both.
+    std::string text(static_cast<size_t>(length) * 4 + 1, '\0');
     SendMessageA(m_statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
+    text.resize(std::strlen(text.c_str()));
     return text;
 }
 

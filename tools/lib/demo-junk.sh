@@ -12,7 +12,7 @@ make_demo_junk() {
   junk "$c/windows/Minidump/Mini120726-01.dmp" "$c/windows/Minidump/Mini120726-02.dmp"
   junk "$c/windows/inf/oem0.bak" "$c/windows/system32/config/system.bak" "$c/windows/system32/tmp0001.tmp"
   junk "$c/windows/Prefetch/DUSTREL.EXE-1A2B3C4D.pf" "$c/windows/Debug/netsetup.log"
-  junk "$c/windows/Pchealth/Helpctr/dataspec.xml" "$c/windows/Pchealth/Helpctr/Logs/hcupdate.log"
+  junk "$c/windows/Pchealth/Helpctr/helpinfo.xml" "$c/windows/Pchealth/Helpctr/Logs/hcupdate.log"
   junk "$c/Found.000/file0000.chk" "$c/Program Files/Directx/dxsetup.log"
   junk "$profile/AppData/Roaming/Microsoft/Internet Explorer/brndlog.bak"
   junk "$profile/AppData/Roaming/Microsoft/Office/Recent/report.doc.lnk"

@@ -14,6 +14,10 @@ wine_env() {  # build-dir prefix-dir
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
   mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+  # A server left from an interrupted run would keep the prefix's settings
+  # from being written and make every wait for it hang.
+  [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null
+  return 0
 }
 
 # Creates $WINEPREFIX once, then on every call takes away every drive letter
@@ -24,15 +28,27 @@ prepare_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINE64" wineboot -i >"$WINEPREFIX.log" 2>&1 || { cat "$WINEPREFIX.log" >&2; return 1; }
     "$WINESERVER" -w
-    # This Wine looks for its own fonts beside the system's, not where Debian
-    # puts them; without Marlett the caption buttons show letters.
-    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     touch "$WINEPREFIX/.dustrel-prefix"
   fi
+  # This Wine looks for its own fonts beside the system's, not where Debian
+  # puts them: without them caption buttons show letters (no Marlett) and
+  # dialogs get another font than the one they ask for.
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   local link
   for link in "$WINEPREFIX"/dosdevices/?:; do
     [ "$(basename "$link")" = "c:" ] || rm -f "$link"
   done
+}
+
+# Every window of the prefix opens in one Wine desktop window: no window
+# manager is involved, so destroying a shown window costs no wait.
+use_virtual_desktop() {
+  if [ ! -f "$WINEPREFIX/.dustrel-desktop" ]; then
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.dustrel-desktop"
+  fi
 }
 
 # Starts Xvfb when there is no display; sets DISPLAY and XVFB_PID.
