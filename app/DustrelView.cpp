@@ -2,6 +2,7 @@
 
 #include "app/ControlAnchor.h"
 #include "app/WindowPlacement.h"
+#include "clean/CookiesKiller.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -20,6 +21,7 @@ bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
         {ID_VIEW_REFRESH, &CDustrelView::OnViewRefresh, nullptr},
         {ID_EDIT_SELECT_ALL, &CDustrelView::OnEditSelectAll, &CDustrelView::OnUpdateEditSelectAll},
         {ID_EDIT_UNSELECT_ALL, &CDustrelView::OnEditUnselectAll, &CDustrelView::OnUpdateEditSelection},
+        {ID_OPTIONS_COOKIES, &CDustrelView::OnOptionsCookies, &CDustrelView::OnUpdateOptionsCookies},
     };
     return DispatchCommand(this, map, id, cmdUI) || CFormView::OnCmdMsg(id, cmdUI);
 }
@@ -97,6 +99,8 @@ void CDustrelView::OnEditUnselectAll()
 
 void CDustrelView::OnSelChangeResultList() { UpdateStatus(); }
 
+void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_ResultList, FrameHandle(), g_StartupFolders); }
+
 void CDustrelView::UpdateStatus() { ::UpdateStatus(m_ResultList, FrameHandle()); }
 
 void CDustrelView::OnUpdateEditSelectAll(CCmdUI* cmdUI) { cmdUI->Enable(IsSelectAllEnabled(CountLines(m_ResultList))); }
@@ -105,3 +109,5 @@ void CDustrelView::OnUpdateEditSelection(CCmdUI* cmdUI)
 {
     cmdUI->Enable(IsSelectionCommandEnabled(CountLines(m_ResultList)));
 }
+
+void CDustrelView::OnUpdateOptionsCookies(CCmdUI* cmdUI) { cmdUI->Enable(g_bCookiesEnabled); }

@@ -17,8 +17,10 @@ public:
     void OnEditSelectAll();
     void OnEditUnselectAll();
     void OnSelChangeResultList();
+    void OnOptionsCookies();
     void OnUpdateEditSelectAll(CCmdUI* cmdUI);
     void OnUpdateEditSelection(CCmdUI* cmdUI);
+    void OnUpdateOptionsCookies(CCmdUI* cmdUI);
     void UpdateStatus();
 
 protected:

@@ -2,6 +2,7 @@
 #include "framework/Strings.h"
 #include "res/resource.h"
 #include "scan/ResultList.h"
+#include "scan/StartupFolders.h"
 #include "scan/StatusLine.h"
 #include "tests/app/RunningApp.h"
 #include "tests/support/Utf8.h"
@@ -125,7 +126,33 @@ TEST_F(CommandsTest, TheShortcutKeysReachTheirCommands)
     EXPECT_TRUE(app.PressKey('U', true, false));
     EXPECT_EQ(app.List().GetSelCount(), 0) << "Ctrl+U deselects them";
     EXPECT_FALSE(app.PressKey('Q', true, false)) << "not a shortcut";
-    EXPECT_THAT(recorder.commands, ElementsAre(ID_VIEW_REFRESH, ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL));
+    EXPECT_TRUE(app.PressKey('K', true, false));
+    EXPECT_EQ(app.Frame().GetWindowText(), "Cookies Killer - Dustrel .NET");
+    EXPECT_THAT(recorder.commands,
+                ElementsAre(ID_VIEW_REFRESH, ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, ID_OPTIONS_COOKIES));
+}
+
+TEST_F(CommandsTest, AnEmptyCookiesRunDisablesCookiesUntilTheNextScan)
+{
+    const int OptionsMenu = 3;
+    g_StartupFolders.DriveList.clear();  // no Netscape profiles; the prefix's cookies folder holds none
+    app.Command(ID_OPTIONS_COOKIES);
+    EXPECT_EQ(app.List().GetCount(), 0);
+    EXPECT_EQ(app.StatusText(), "Cleanup completed, continue or exit?");
+    app.Idle();
+    EXPECT_FALSE(OpenedItem(app, OptionsMenu, ID_OPTIONS_COOKIES).enabled);
+    EXPECT_FALSE(ButtonEnabled(ID_OPTIONS_COOKIES));
+    {
+        CommandRecorder recorder(app.Frame().m_hWnd);
+        app.PressKey('K', true, false);
+        EXPECT_TRUE(recorder.commands.empty()) << "Ctrl+K does nothing while Cookies is disabled";
+    }
+
+    g_StartupFolders.DriveList = ReadDriveList();
+    app.Command(ID_VIEW_REFRESH);
+    app.Idle();
+    EXPECT_TRUE(OpenedItem(app, OptionsMenu, ID_OPTIONS_COOKIES).enabled);
+    EXPECT_TRUE(ButtonEnabled(ID_OPTIONS_COOKIES));
 }
 
 TEST_F(CommandsTest, TheShortcutOfADisabledCommandDoesNothing)

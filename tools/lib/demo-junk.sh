@@ -18,8 +18,8 @@ make_demo_junk() {
   junk "$profile/AppData/Roaming/Microsoft/Office/Recent/report.doc.lnk"
 
   # The cookies killer and the temporary-files cleaner.
-  junk "$profile/AppData/Roaming/Microsoft/Windows/Cookies/user@example[1].txt"
-  junk "$profile/AppData/Roaming/Microsoft/Windows/Cookies/user@news.example[2].txt"
+  junk "$profile/AppData/Local/Microsoft/Windows/INetCookies/user@example[1].txt"
+  junk "$profile/AppData/Local/Microsoft/Windows/INetCookies/user@news.example[2].txt"
   junk "$profile/AppData/Local/Temp/~DF1234.tmp" "$profile/AppData/Local/Temp/setup.log"
   junk "$profile/AppData/Local/Microsoft/Windows/INetCache/Content.IE5/ABCD1234/page[1].htm"
   junk "$c/windows/Temp/dd_setup.log" "$c/windows/Downloaded Program Files/plugin.inf"
