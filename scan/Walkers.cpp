@@ -45,6 +45,16 @@ bool IsDotName(const char* name)
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
+// A name that ends in a dot or a space is one the system's path parsing
+// would change: addressed through a path, it names another item (and a
+// trailing "..." would make its line read as a folder). Such a hit is left
+// alone, not listed and not touched.
+bool IsAddressable(const char* name)
+{
+    const size_t length = std::strlen(name);
+    return length > 0 && name[length - 1] != '.' && name[length - 1] != ' ';
+}
+
 // Clears the read-only bit of a hit in the current directory, keeping its
 // other attributes. Skipped when the bit is clear: an attribute write is costly.
 void ClearReadOnly(const WIN32_FIND_DATAA& hit)
@@ -117,7 +127,7 @@ void AddMatches(const CListBox& list, const std::string& folder, const char* pat
     if (search == INVALID_HANDLE_VALUE) return;
     std::vector<std::string> lines;
     do {
-        if (IsDotName(hit.cFileName)) continue;
+        if (IsDotName(hit.cFileName) || !IsAddressable(hit.cFileName)) continue;
         ClearReadOnly(hit);
         std::string entry = JoinPath(folder, hit.cFileName);
         if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) entry = FolderEntryText(entry);

@@ -98,6 +98,24 @@ TEST_F(WalkersTest, ANameLongerThanANarrowNameIsListedWholeOrNotAtAll)
     for (const std::string& line : Lines(list)) EXPECT_EQ(line, folder / (name + ".log"));
 }
 
+TEST_F(WalkersTest, ANameThePathParserWouldChangeIsLeftAlone)
+{
+    // "junk.log." and "junk.log " would be read as "junk.log", and "old..." as a folder entry.
+    const std::string plain = folder.MakeFile("junk.log", FILE_ATTRIBUTE_READONLY);
+    const std::wstring wideFolder = L"\\\\?\\" + std::wstring(folder.Path().begin(), folder.Path().end());
+    for (const wchar_t* name : {L"junk.log.", L"junk.log ", L"old..."}) {
+        HANDLE file = CreateFileW((wideFolder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        CloseHandle(file);
+    }
+
+    AddMatches(list, folder.Path(), "*");
+
+    EXPECT_THAT(Lines(list), ElementsAre(plain));
+    EXPECT_EQ(GetFileAttributesA(plain.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "the real hit loses read-only";
+}
+
 TEST_F(WalkersTest, MatchingIgnoresCaseAndNeverEntersSubfolders)
 {
     folder.MakeFile("welcome.exe");
