@@ -116,6 +116,27 @@ TEST_F(WalkersTest, ANameThePathParserWouldChangeIsLeftAlone)
     EXPECT_EQ(GetFileAttributesA(plain.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "the real hit loses read-only";
 }
 
+TEST_F(WalkersTest, ThePathLimitCountsBytes)
+{
+    // Folders named in a three-byte script: one whose path takes 259 bytes and
+    // one that takes 261, though both are far below 260 characters.
+    const size_t room = MAX_PATH - 1 - folder.Path().size() - 1;
+    std::string fits(room % 3, 'x'), over(room % 3 + 2, 'x');
+    for (size_t count = 0; count < room / 3; ++count) fits += "王", over += "王";
+    const std::wstring wideFolder(folder.Path().begin(), folder.Path().end());
+    for (const std::string& name : {fits, over}) {
+        std::wstring wide(name.size(), L'\0');
+        wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, name.c_str(), static_cast<int>(name.size()),
+                                                            &wide[0], static_cast<int>(wide.size()))));
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + wideFolder + L"\\" + wide).c_str(), nullptr));
+    }
+
+    AddFolderEntry(list, folder.Path(), fits.c_str());
+    AddFolderEntry(list, folder.Path(), over.c_str());
+
+    EXPECT_THAT(Lines(list), ElementsAre(folder / fits + "..."));
+}
+
 TEST_F(WalkersTest, MatchingIgnoresCaseAndNeverEntersSubfolders)
 {
     folder.MakeFile("welcome.exe");
