@@ -10,6 +10,7 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace {
 CDocument* NewDocument() { return new CDustrelDoc; }
@@ -19,6 +20,8 @@ CFormView* NewView() { return new CDustrelView; }
 
 bool CDustrelApp::InitInstance()
 {
+    // The URL-history object of the Advance dialog is a COM object.
+    m_comInitialized = SUCCEEDED(::CoInitialize(nullptr));
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
 
@@ -32,6 +35,13 @@ bool CDustrelApp::InitInstance()
     m_pMainWnd->ShowWindow(SW_SHOW);
     ::UpdateWindow(m_pMainWnd->m_hWnd);
     return true;
+}
+
+int CDustrelApp::ExitInstance()
+{
+    if (m_comInitialized) ::CoUninitialize();
+    m_comInitialized = false;
+    return CWinApp::ExitInstance();
 }
 
 bool CDustrelApp::OnCmdMsg(UINT id, CCmdUI* cmdUI)

@@ -8,9 +8,13 @@ public:
     CDustrelApp() : CWinApp(nullptr) {}
 
     bool InitInstance() override;
+    int ExitInstance() override;
     bool OnCmdMsg(UINT id, CCmdUI* cmdUI) override;
 
     void OnHelpOnline();
     void OnHelpUpdate();
     void OnAppAbout();
+
+private:
+    bool m_comInitialized = false;
 };

@@ -3,6 +3,7 @@
 #include "app/ControlAnchor.h"
 #include "app/WindowPlacement.h"
 #include "clean/CookiesKiller.h"
+#include "clean/TemporaryFilesCleaner.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -22,6 +23,7 @@ bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
         {ID_EDIT_SELECT_ALL, &CDustrelView::OnEditSelectAll, &CDustrelView::OnUpdateEditSelectAll},
         {ID_EDIT_UNSELECT_ALL, &CDustrelView::OnEditUnselectAll, &CDustrelView::OnUpdateEditSelection},
         {ID_OPTIONS_COOKIES, &CDustrelView::OnOptionsCookies, &CDustrelView::OnUpdateOptionsCookies},
+        {ID_OPTIONS_IETEMP, &CDustrelView::OnOptionsIetemp, nullptr},
     };
     return DispatchCommand(this, map, id, cmdUI) || CFormView::OnCmdMsg(id, cmdUI);
 }
@@ -100,6 +102,8 @@ void CDustrelView::OnEditUnselectAll()
 void CDustrelView::OnSelChangeResultList() { UpdateStatus(); }
 
 void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_ResultList, FrameHandle(), g_StartupFolders); }
+
+void CDustrelView::OnOptionsIetemp() { RunTemporaryFilesCleaner(m_ResultList, FrameHandle(), g_StartupFolders); }
 
 void CDustrelView::UpdateStatus() { ::UpdateStatus(m_ResultList, FrameHandle()); }
 

@@ -18,6 +18,7 @@ public:
     void OnEditUnselectAll();
     void OnSelChangeResultList();
     void OnOptionsCookies();
+    void OnOptionsIetemp();
     void OnUpdateEditSelectAll(CCmdUI* cmdUI);
     void OnUpdateEditSelection(CCmdUI* cmdUI);
     void OnUpdateOptionsCookies(CCmdUI* cmdUI);

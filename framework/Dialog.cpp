@@ -5,6 +5,7 @@
 
 INT_PTR CDialog::DoModal(HWND owner)
 {
+    if (owner == nullptr) owner = m_parent;
     if (owner == nullptr && AfxGetApp() && AfxGetApp()->m_pMainWnd) owner = AfxGetApp()->m_pMainWnd->m_hWnd;
     m_modal = true;
     return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner, StaticDialogProc,
@@ -85,3 +86,7 @@ void DDX_Control(CDataExchange* dx, int id, CListBox& control)
 {
     if (control.m_hWnd == nullptr) control.Attach(dx->m_pDlgWnd->GetDlgItem(id));
 }
+
+// Bound afresh on every exchange: a dialog object may be run more than once,
+// and each run has new controls.
+void DDX_Control(CDataExchange* dx, int id, CButton& control) { control.Attach(dx->m_pDlgWnd->GetDlgItem(id)); }

@@ -5,14 +5,29 @@
 
 class CDataExchange;
 
+// A button control (push button, check box), addressed through its handle.
+class CButton {
+public:
+    HWND m_hWnd = nullptr;
+
+    void Attach(HWND hwnd) { m_hWnd = hwnd; }
+    // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
+    int GetCheck() const { return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0)); }
+    void SetCheck(int check) const { ::SendMessageA(m_hWnd, BM_SETCHECK, static_cast<WPARAM>(check), 0); }
+};
+
 // A dialog from a template, run modally with DoModal or made a child with
 // CreateFromTemplate (the form view). Commands and control notifications
 // reach OnCommand; OK and Cancel end a modal dialog.
 class CDialog : public CWnd {
 public:
-    explicit CDialog(UINT templateId) : m_templateId(templateId) { m_isDialog = true; }
+    explicit CDialog(UINT templateId, HWND parent = nullptr) : m_templateId(templateId), m_parent(parent)
+    {
+        m_isDialog = true;
+    }
 
-    // Runs the dialog modally; without an owner the main window owns it.
+    // Runs the dialog modally; without an owner the parent given at
+    // construction owns it, and without that the main window.
     INT_PTR DoModal(HWND owner = nullptr);
 
     // Exchanges data between the controls and the members bound to them.
@@ -31,6 +46,7 @@ protected:
     virtual void OnCancel();
 
     UINT m_templateId;
+    HWND m_parent;
     bool m_modal = false;
 };
 
@@ -44,3 +60,5 @@ public:
 
 // Binds a list-box member to the dialog's control of that id.
 void DDX_Control(CDataExchange* dx, int id, CListBox& control);
+// Binds a button member to the dialog's control of that id.
+void DDX_Control(CDataExchange* dx, int id, CButton& control);

@@ -11,6 +11,7 @@
 #define IDR_POPUP_MENU 132
 #define IDD_ABOUTBOX 100
 #define IDD_MAIN_FORM 101
+#define IDD_ADVANCE 130
 #define IDB_ABOUT_BANNER 129
 #define IDB_MENU_ICONS 134
 
@@ -25,6 +26,16 @@
 #define IDC_VERSION_TEXT 1007
 #define IDC_BANNER 1008
 #define IDC_AUTHOR_TEXT 1009
+
+// The Advance dialog. Its check boxes stand in the order of the trace kinds.
+#define IDC_CLEAN_SELECTED 1001
+#define IDC_URL_HISTORY 1002
+#define IDC_TRACE_GROUP 1003
+#define IDC_AUTOCOMPLETE_PASSWORDS 1004
+#define IDC_RUN_HISTORY 1005
+#define IDC_FIND_HISTORY 1006
+#define IDC_TYPED_URL 1011
+#define IDC_RECENT_DOCUMENTS 1012
 
 #define IDS_CLEANUP_COMPLETED 0xE002
 #define IDS_PLEASE_WAIT 0xE003

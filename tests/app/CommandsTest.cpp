@@ -60,6 +60,39 @@ MenuItemState OpenedItem(const RunningApp& app, int popupIndex, UINT id)
     return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
 }
 
+// Closes the next dialog that opens on this thread from inside its own modal
+// loop, and remembers its caption.
+class DialogCloser {
+public:
+    DialogCloser()
+    {
+        s_self = this;
+        m_hook = SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~DialogCloser()
+    {
+        UnhookWindowsHookEx(m_hook);
+        s_self = nullptr;
+    }
+    std::string caption;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->message == WM_INITDIALOG && s_self && s_self->caption.empty()) {
+            char text[256] = "";
+            GetWindowTextA(call->hwnd, text, sizeof text);
+            s_self->caption = text;
+            PostMessageA(call->hwnd, WM_COMMAND, IDCANCEL, 0);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static DialogCloser* s_self;
+    HHOOK m_hook = nullptr;
+};
+DialogCloser* DialogCloser::s_self = nullptr;
+
 const int EditMenu = 1;
 const int ViewMenu = 2;
 
@@ -130,6 +163,14 @@ TEST_F(CommandsTest, TheShortcutKeysReachTheirCommands)
     EXPECT_EQ(app.Frame().GetWindowText(), "Cookies Killer - Dustrel .NET");
     EXPECT_THAT(recorder.commands,
                 ElementsAre(ID_VIEW_REFRESH, ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, ID_OPTIONS_COOKIES));
+}
+
+TEST_F(CommandsTest, CtrlHListsTemporaryFilesAndOpensTheAdvanceDialog)
+{
+    DialogCloser closer;
+    EXPECT_TRUE(app.PressKey('H', true, false));
+    EXPECT_EQ(closer.caption, "Advance - Dustrel .NET");
+    EXPECT_EQ(app.Frame().GetWindowText(), "Offline Temp - Dustrel .NET");
 }
 
 TEST_F(CommandsTest, AnEmptyCookiesRunDisablesCookiesUntilTheNextScan)

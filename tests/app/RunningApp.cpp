@@ -18,7 +18,11 @@ RunningApp::RunningApp()
     Pump();
 }
 
-RunningApp::~RunningApp() { Close(); }
+RunningApp::~RunningApp()
+{
+    Close();
+    m_app.ExitInstance();
+}
 
 void RunningApp::Close()
 {

@@ -5,6 +5,15 @@
 #include <atomic>
 #include <cstdio>
 
+namespace {
+
+// Tests start in C:\ as the program starts in its own folder: Wine starts a
+// test in the Unix folder it was run from, outside every drive, and once left
+// that folder cannot be made current again.
+const bool g_startsOnC = SetCurrentDirectoryA("C:\\") != FALSE;
+
+}  // namespace
+
 std::string UniqueName(const std::string& stem)
 {
     static std::atomic<unsigned> counter{0};

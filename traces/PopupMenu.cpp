@@ -1,0 +1,3 @@
+#include "traces/PopupMenu.h"
+
+CMenu g_PopupMenu;

@@ -1,0 +1,193 @@
+#include "traces/PurgeFolder.h"
+
+#include "scan/PathText.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A history index keeps its header; everything after it is zeroed.
+constexpr LONGLONG WipeHeaderBytes = 64;
+constexpr DWORD WipeChunkBytes = 10000;
+const char WipeZeros[WipeChunkBytes] = {};
+
+bool IsDotName(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
+
+// Whole-name comparison with an ASCII name, letter case ignored. The names we
+// look for are plain ASCII, and no byte of a multibyte character is, so a
+// byte-wise comparison never matches half a character.
+bool IsNamed(const char* name, const char* asciiName)
+{
+    for (; *name != '\0' && *asciiName != '\0'; ++name, ++asciiName) {
+        const char a = (*name >= 'A' && *name <= 'Z') ? static_cast<char>(*name - 'A' + 'a') : *name;
+        if (a != *asciiName) return false;
+    }
+    return *name == '\0' && *asciiName == '\0';
+}
+
+// Opens an item only to look at it: no data access, so no other program's
+// sharing stands in the way, and a link is opened as itself where the
+// platform can.
+HANDLE OpenToLookAt(const std::string& path)
+{
+    return CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// Where the file system says an open item really is, links resolved; empty
+// when it cannot say.
+std::string ResolvedPath(HANDLE item)
+{
+    std::string path(MAX_PATH, '\0');
+    DWORD length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
+    if (length >= path.size()) {
+        path.resize(length);
+        length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
+        if (length >= path.size()) return {};
+    }
+    path.resize(length);
+    return path;
+}
+
+std::string ResolvedPath(const std::string& path)
+{
+    HANDLE item = OpenToLookAt(path);
+    if (item == INVALID_HANDLE_VALUE) return {};
+    std::string resolved = ResolvedPath(item);
+    CloseHandle(item);
+    return resolved;
+}
+
+// Whether an open item is the entry `name` of the folder that resolves to
+// `resolvedFolder`, and not something elsewhere reached through a link.
+// Needed beside the reparse-point attribute: Wine reports a link to a file
+// as a plain file, and deleting it there deletes the target as well.
+bool LiesWhereNamed(HANDLE item, const std::string& resolvedFolder, const char* name)
+{
+    if (resolvedFolder.empty()) return false;
+    const std::string resolved = ResolvedPath(item);
+    return !resolved.empty() && resolved == JoinPath(resolvedFolder, name);
+}
+
+bool LiesWhereNamed(const std::string& path, const std::string& resolvedFolder, const char* name)
+{
+    HANDLE item = OpenToLookAt(path);
+    if (item == INVALID_HANDLE_VALUE) return false;
+    const bool inPlace = LiesWhereNamed(item, resolvedFolder, name);
+    CloseHandle(item);
+    return inPlace;
+}
+
+bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b)
+{
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+}
+
+// Clears the read-only bit, keeping hidden, system and archive as they are.
+void ClearReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) return;
+    SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
+void PurgeEntry(const std::string& folder, const std::string& resolvedFolder, const WIN32_FIND_DATAA& entry,
+                bool includeDesktopIni, bool wipeIndexDat)
+{
+    const char* name = entry.cFileName;
+    if (IsDotName(name)) return;
+    if (!includeDesktopIni && IsNamed(name, "desktop.ini")) return;
+    const std::string child = folder + '\\' + name;
+    if (!FitsPathLimit(child)) return;
+
+    // Where the platform cannot open a link as itself (Wine), any removal
+    // through it reaches its target, even an empty folder's: such an item is
+    // left alone. Where it can, the link lies where it is named and goes.
+    if (!LiesWhereNamed(child, resolvedFolder, name)) return;
+    const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        // A link or junction goes as itself; what it points at is not ours.
+        if (directory) RemoveDirectoryA(child.c_str());
+        else DeleteFileA(child.c_str());
+        return;
+    }
+
+    ClearReadOnly(child);
+    if (directory) {
+        PurgeFolder(child, includeDesktopIni, wipeIndexDat);
+        RemoveDirectoryA(child.c_str());
+        return;
+    }
+    if (wipeIndexDat && IsNamed(name, "index.dat")) WipeFile(name, folder);
+    DeleteFileA(child.c_str());
+}
+
+void WriteZeros(HANDLE file, LONGLONG size)
+{
+    LARGE_INTEGER start;
+    start.QuadPart = WipeHeaderBytes;
+    if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return;
+    // A failed or short write is not retried: the total asked for never
+    // reaches past the end the file had when it was opened.
+    for (LONGLONG remaining = size - WipeHeaderBytes; remaining > 0;) {
+        const DWORD chunk = static_cast<DWORD>(std::min<LONGLONG>(remaining, WipeChunkBytes));
+        DWORD written = 0;
+        WriteFile(file, WipeZeros, chunk, &written, nullptr);
+        remaining -= chunk;
+    }
+}
+
+}  // namespace
+
+bool PurgeFolder(const std::string& folder, bool includeDesktopIni, bool wipeIndexDat)
+{
+    const std::string pattern = folder + "\\*.*";
+    if (!FitsPathLimit(pattern)) return false;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    const std::string resolvedFolder = ResolvedPath(folder);
+    do {
+        PurgeEntry(folder, resolvedFolder, entry, includeDesktopIni, wipeIndexDat);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return true;
+}
+
+bool WipeFile(const std::string& name, const std::string& folder)
+{
+    const std::string path = folder + '\\' + name;
+    if (!FitsPathLimit(path)) return false;
+
+    // Look first, and open for writing only a plain file with this one name:
+    // zeroing through a link or a second name would destroy another file.
+    HANDLE look = OpenToLookAt(path);
+    if (look == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION seen;
+    const bool plain = GetFileInformationByHandle(look, &seen) &&
+                       (seen.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
+                       seen.nNumberOfLinks == 1 && LiesWhereNamed(look, ResolvedPath(folder), name.c_str());
+    if (!plain) {
+        CloseHandle(look);
+        return false;
+    }
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        CloseHandle(look);
+        return false;
+    }
+    // The name may have been given to something else in between.
+    BY_HANDLE_FILE_INFORMATION opened;
+    const bool same = GetFileInformationByHandle(file, &opened) && SameFile(seen, opened);
+    CloseHandle(look);
+
+    LARGE_INTEGER size;
+    if (same && GetFileSizeEx(file, &size)) WriteZeros(file, size.QuadPart);
+    CloseHandle(file);
+    return same;
+}
