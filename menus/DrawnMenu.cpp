@@ -1,0 +1,133 @@
+#include "menus/DrawnMenu.h"
+
+#include "menus/Colors.h"
+#include "menus/MenuValues.h"
+
+#include <unordered_map>
+
+namespace {
+
+// Never freed: menu objects with static lifetime detach themselves at exit,
+// possibly after function statics are gone.
+std::unordered_map<HMENU, CDrawnMenu*>& AttachedMenus()
+{
+    static auto* menus = new std::unordered_map<HMENU, CDrawnMenu*>;
+    return *menus;
+}
+
+}  // namespace
+
+CDrawnMenu::CDrawnMenu(HMENU parent) : parentMenu(parent) {}
+
+CDrawnMenu::~CDrawnMenu()
+{
+    DestroyOwnerDrawMenu();
+}
+
+CDrawnMenu* CDrawnMenu::FromHandle(HMENU menu)
+{
+    auto found = AttachedMenus().find(menu);
+    return found != AttachedMenus().end() ? found->second : nullptr;
+}
+
+bool CDrawnMenu::Attach(HMENU menu)
+{
+    if (menu == nullptr || !IsMenu(menu)) return false;
+    if (m_hMenu != nullptr && m_hMenu != menu) return false;
+    CDrawnMenu* holder = FromHandle(menu);
+    if (holder != nullptr && holder != this) return false;
+    AttachedMenus()[menu] = this;
+    m_hMenu = menu;
+    return true;
+}
+
+HMENU CDrawnMenu::Detach()
+{
+    HMENU menu = m_hMenu;
+    if (menu != nullptr) AttachedMenus().erase(menu);
+    m_hMenu = nullptr;
+    return menu;
+}
+
+BOOL CDrawnMenu::LoadMenuById(UINT id)
+{
+    return LoadMenuHandle(LoadMenuA(MenuResourceModule(), MAKEINTRESOURCEA(id)));
+}
+
+BOOL CDrawnMenu::LoadMenuByName(LPCSTR name)
+{
+    return LoadMenuHandle(LoadMenuA(MenuResourceModule(), name));
+}
+
+BOOL CDrawnMenu::LoadMenuHandle(HMENU menu)
+{
+    if (!Attach(menu)) return FALSE;
+    isPopup = 0;
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        HMENU subMenu = GetSubMenu(menu, position);
+        if (subMenu == nullptr) continue;
+        CDrawnMenu* child = new CDrawnMenu(menu);
+        subMenus.push_back(subMenu);
+        if (!child->LoadMenuHandle(subMenu)) {
+            // Another object holds this submenu already; it is not ours.
+            subMenus.pop_back();
+            delete child;
+            continue;
+        }
+        child->isPopup = 1;
+    }
+    ConvertItems();
+    return TRUE;
+}
+
+BOOL CDrawnMenu::DestroyOwnerDrawMenu()
+{
+    for (size_t i = subMenus.size(); i-- > 0;) delete FromHandle(subMenus[i]);
+    subMenus.clear();
+    for (CDrawnMenuItemData* record : items) delete record;
+    items.clear();
+    HMENU menu = Detach();
+    return menu != nullptr && DestroyMenu(menu);
+}
+
+BOOL CDrawnMenu::EraseBkgnd(HWND window, HDC dc)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    HBRUSH brush = CreateSolidBrush(MenuColor());
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    return TRUE;
+}
+
+CDrawnMenu* CDrawnMenu::FindMenuOfCommand(UINT id, int& position)
+{
+    const int count = GetMenuItemCount(m_hMenu);
+    for (int i = 0; i < count; ++i) {
+        HMENU subMenu = GetSubMenu(m_hMenu, i);
+        if (subMenu != nullptr) {
+            CDrawnMenu* child = FromHandle(subMenu);
+            CDrawnMenu* found = child != nullptr ? child->FindMenuOfCommand(id, position) : nullptr;
+            if (found != nullptr) return found;
+        } else if (GetMenuItemID(m_hMenu, i) == id) {
+            position = i;
+            return this;
+        }
+    }
+    position = -1;
+    return nullptr;
+}
+
+BOOL CDrawnMenu::GetItemText(UINT item, std::string& text, UINT flags)
+{
+    CDrawnMenu* menu = this;
+    int position = static_cast<int>(item);
+    if ((flags & MF_BYPOSITION) == 0) {
+        menu = FindMenuOfCommand(item, position);
+        if (menu == nullptr) return FALSE;
+    }
+    if (position < 0 || static_cast<size_t>(position) >= menu->items.size()) return FALSE;
+    text = menu->items[position]->text;
+    return TRUE;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "menus/MenuItemData.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+class CDrawnMenuIcons;
+
+// An owner-drawn menu: one object per menu handle, attached to it for good so
+// that FromHandle finds it, with one record per position.
+class CDrawnMenu {
+public:
+    explicit CDrawnMenu(HMENU parent = nullptr);
+    virtual ~CDrawnMenu();
+    CDrawnMenu(const CDrawnMenu&) = delete;
+    CDrawnMenu& operator=(const CDrawnMenu&) = delete;
+
+    // The object attached to a menu handle, or null.
+    static CDrawnMenu* FromHandle(HMENU menu);
+    // Fails when the handle is not a menu or belongs to another object.
+    bool Attach(HMENU menu);
+    HMENU Detach();
+    HMENU GetSafeHmenu() const { return m_hMenu; }
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT request);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT request);
+    virtual BOOL LoadMenuById(UINT id);
+    virtual BOOL LoadMenuByName(LPCSTR name);
+    // Takes over a whole menu tree: child objects for the submenus, every
+    // position converted. The root counts as a menu bar.
+    virtual BOOL LoadMenuHandle(HMENU menu);
+    virtual BOOL DestroyOwnerDrawMenu();
+    virtual void DrawTitle(LPDRAWITEMSTRUCT request, bool isBar);
+    virtual BOOL EraseBkgnd(HWND window, HDC dc);
+
+    // Makes every position owner-drawn, keeping the records of the keys
+    // (command, submenu or separator) still present.
+    void ConvertItems();
+    BOOL SetTitleItem(LPCSTR text, DWORD flags);
+    BOOL InsertItem(UINT position, LPCSTR text, UINT flags, UINT_PTR id, CDrawnMenuIcons* icons = nullptr,
+                    int imageIndex = -1);
+    BOOL SetItemIcon(UINT id, LPCSTR text, CDrawnMenuIcons* icons, int imageIndex);
+    // table: bitmap id, image width, image height, command ids, 0. Mask -1
+    // stands for bitmapBackground.
+    BOOL LoadIconTable(COLORREF mask, const WORD* table);
+    // The menu object and position holding command `id`, depth first.
+    CDrawnMenu* FindMenuOfCommand(UINT id, int& position);
+    BOOL GetItemText(UINT item, std::string& text, UINT flags);
+
+    HMENU m_hMenu = nullptr;
+    std::vector<CDrawnMenuItemData*> items;
+    std::vector<HMENU> subMenus;
+    int iconWidth = 16;
+    int iconHeight = 15;
+    COLORREF bitmapBackground = CLR_DEFAULT;
+    HMENU parentMenu;
+    int isPopup = 1;
+    RECT barItemRect = {};
+    int openPopups = 0;
+
+private:
+    CDrawnMenuItemData* TakeRecord(UINT_PTR key);
+    CDrawnMenuItemData* NewRecord(int position, DWORD flags, UINT_PTR id, const std::string& caption);
+    void BindSubMenu(HMENU subMenu);
+    void GrowIconSize(CDrawnMenuIcons* icons);
+    void CollectCommand(UINT id, std::vector<std::pair<CDrawnMenu*, int>>& found);
+};

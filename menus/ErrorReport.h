@@ -1,0 +1,4 @@
+#pragma once
+
+// Shows the thread's last error, if any, in a message box titled "Error".
+void ShowLastError();

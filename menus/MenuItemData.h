@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CDrawnMenuIcons;
+
+// Title decoration of a title item (the low byte of titleFlags).
+enum : DWORD {
+    TitleItem = 0x01,
+    TitleVertical = 0x02,
+    TitleGradient = 0x04,
+    TitleSunken = 0x08,
+    TitleLine = 0x10,
+    TitleRounded = 0x20,
+    TitleCentred = 0x40,
+};
+
+// What one position of an owner-drawn menu shows; the item's data points here.
+class CDrawnMenuItemData {
+public:
+    CDrawnMenuItemData() = default;
+    virtual ~CDrawnMenuItemData();
+    CDrawnMenuItemData(const CDrawnMenuItemData&) = delete;
+    CDrawnMenuItemData& operator=(const CDrawnMenuItemData&) = delete;
+
+    // Shows image `index` of `set`; no set or a negative index means no image.
+    // The set counts the records that use it.
+    void SetIcons(CDrawnMenuIcons* set, int index);
+
+    bool IsTitle() const { return (titleFlags & TitleItem) != 0; }
+    bool IsSeparator() const { return (menuFlags & MF_SEPARATOR) != 0; }
+
+    std::string text;
+    DWORD titleFlags = 0;
+    DWORD menuFlags = 0;
+    UINT_PTR commandId = 0;  // the submenu handle for a popup item
+    DWORD matched = 0;
+    CDrawnMenuIcons* icons = nullptr;
+    int imageIndex = -1;
+};
