@@ -3,6 +3,7 @@
 #include "app/ControlAnchor.h"
 #include "app/WindowPlacement.h"
 #include "clean/CookiesKiller.h"
+#include "clean/DeletionEngine.h"
 #include "clean/TemporaryFilesCleaner.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
@@ -22,6 +23,8 @@ bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
         {ID_VIEW_REFRESH, &CDustrelView::OnViewRefresh, nullptr},
         {ID_EDIT_SELECT_ALL, &CDustrelView::OnEditSelectAll, &CDustrelView::OnUpdateEditSelectAll},
         {ID_EDIT_UNSELECT_ALL, &CDustrelView::OnEditUnselectAll, &CDustrelView::OnUpdateEditSelection},
+        {ID_EDIT_DELETE, &CDustrelView::OnEditDelete, &CDustrelView::OnUpdateEditSelection},
+        {ID_EDIT_RECYCLE, &CDustrelView::OnEditRecycle, &CDustrelView::OnUpdateEditSelection},
         {ID_OPTIONS_COOKIES, &CDustrelView::OnOptionsCookies, &CDustrelView::OnUpdateOptionsCookies},
         {ID_OPTIONS_IETEMP, &CDustrelView::OnOptionsIetemp, nullptr},
     };
@@ -100,6 +103,10 @@ void CDustrelView::OnEditUnselectAll()
 }
 
 void CDustrelView::OnSelChangeResultList() { UpdateStatus(); }
+
+void CDustrelView::OnEditDelete() { DeleteSelected(m_ResultList, FrameHandle()); }
+
+void CDustrelView::OnEditRecycle() { RecycleSelected(m_ResultList, FrameHandle()); }
 
 void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_ResultList, FrameHandle(), g_StartupFolders); }
 

@@ -16,6 +16,8 @@ public:
     void OnViewRefresh();
     void OnEditSelectAll();
     void OnEditUnselectAll();
+    void OnEditDelete();
+    void OnEditRecycle();
     void OnSelChangeResultList();
     void OnOptionsCookies();
     void OnOptionsIetemp();

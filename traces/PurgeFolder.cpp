@@ -1,5 +1,6 @@
 #include "traces/PurgeFolder.h"
 
+#include "scan/ItemPlace.h"
 #include "scan/PathText.h"
 
 #include <windows.h>
@@ -26,59 +27,6 @@ bool IsNamed(const char* name, const char* asciiName)
         if (a != *asciiName) return false;
     }
     return *name == '\0' && *asciiName == '\0';
-}
-
-// Opens an item only to look at it: no data access, so no other program's
-// sharing stands in the way, and a link is opened as itself where the
-// platform can.
-HANDLE OpenToLookAt(const std::string& path)
-{
-    return CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                       nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-}
-
-// Where the file system says an open item really is, links resolved; empty
-// when it cannot say.
-std::string ResolvedPath(HANDLE item)
-{
-    std::string path(MAX_PATH, '\0');
-    DWORD length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
-    if (length >= path.size()) {
-        path.resize(length);
-        length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
-        if (length >= path.size()) return {};
-    }
-    path.resize(length);
-    return path;
-}
-
-std::string ResolvedPath(const std::string& path)
-{
-    HANDLE item = OpenToLookAt(path);
-    if (item == INVALID_HANDLE_VALUE) return {};
-    std::string resolved = ResolvedPath(item);
-    CloseHandle(item);
-    return resolved;
-}
-
-// Whether an open item is the entry `name` of the folder that resolves to
-// `resolvedFolder`, and not something elsewhere reached through a link.
-// Needed beside the reparse-point attribute: Wine reports a link to a file
-// as a plain file, and deleting it there deletes the target as well.
-bool LiesWhereNamed(HANDLE item, const std::string& resolvedFolder, const char* name)
-{
-    if (resolvedFolder.empty()) return false;
-    const std::string resolved = ResolvedPath(item);
-    return !resolved.empty() && resolved == JoinPath(resolvedFolder, name);
-}
-
-bool LiesWhereNamed(const std::string& path, const std::string& resolvedFolder, const char* name)
-{
-    HANDLE item = OpenToLookAt(path);
-    if (item == INVALID_HANDLE_VALUE) return false;
-    const bool inPlace = LiesWhereNamed(item, resolvedFolder, name);
-    CloseHandle(item);
-    return inPlace;
 }
 
 bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b)

@@ -5,6 +5,7 @@
 #include "scan/StartupFolders.h"
 #include "scan/StatusLine.h"
 #include "tests/app/RunningApp.h"
+#include "tests/support/TestFolder.h"
 #include "tests/support/Utf8.h"
 
 #include <commctrl.h>
@@ -163,6 +164,32 @@ TEST_F(CommandsTest, TheShortcutKeysReachTheirCommands)
     EXPECT_EQ(app.Frame().GetWindowText(), "Cookies Killer - Dustrel .NET");
     EXPECT_THAT(recorder.commands,
                 ElementsAre(ID_VIEW_REFRESH, ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, ID_OPTIONS_COOKIES));
+}
+
+TEST_F(CommandsTest, DeleteAndShiftDeleteRemoveTheSelectedItems)
+{
+    TestFolder folder;
+    const std::string recycled = folder.MakeFile("recycled.log");
+    const std::string deleted = folder.MakeFile("deleted.log");
+    app.List().ResetContent();
+    app.List().AddString(recycled.c_str());
+    app.List().AddString(deleted.c_str());
+    app.Idle();
+    EXPECT_FALSE(OpenedItem(app, EditMenu, ID_EDIT_DELETE).enabled);
+    EXPECT_FALSE(ButtonEnabled(ID_EDIT_RECYCLE));
+
+    app.List().SetSel(0, true);  // deleted.log sorts first
+    app.Idle();
+    EXPECT_TRUE(OpenedItem(app, EditMenu, ID_EDIT_DELETE).enabled);
+    EXPECT_TRUE(ButtonEnabled(ID_EDIT_RECYCLE));
+    EXPECT_TRUE(app.PressKey(VK_DELETE, false, true));
+    EXPECT_FALSE(Exists(deleted));
+    EXPECT_TRUE(Exists(recycled));
+
+    app.List().SetSel(0, true);
+    EXPECT_TRUE(app.PressKey(VK_DELETE, false, false));
+    EXPECT_FALSE(Exists(recycled));
+    EXPECT_EQ(app.StatusText(), "Cleanup completed, continue or exit?");
 }
 
 TEST_F(CommandsTest, CtrlHListsTemporaryFilesAndOpensTheAdvanceDialog)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/Links.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -53,23 +55,6 @@ public:
 private:
     std::string m_path;
     std::string m_topmostCreated;
-};
-
-// A symbolic link made on the Unix side, as a link is made for Wine; on
-// Windows itself a symbolic link of the file system. Removed as a link when
-// the test ends, never followed.
-class ScopedLink {
-public:
-    ScopedLink(std::string link, const std::string& target, bool toFolder);
-    ~ScopedLink();
-    ScopedLink(const ScopedLink&) = delete;
-    ScopedLink& operator=(const ScopedLink&) = delete;
-    bool Made() const { return m_made; }
-
-private:
-    std::string m_link;
-    bool m_toFolder;
-    bool m_made = false;
 };
 
 // A file's bytes, or nothing when it cannot be read.

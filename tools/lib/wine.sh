@@ -16,7 +16,7 @@ wine_env() {  # build-dir prefix-dir
   mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
   # A server left from an interrupted run would keep the prefix's settings
   # from being written and make every wait for it hang.
-  [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null
+  if [ -d "$WINEPREFIX" ]; then "$WINESERVER" -k 2>/dev/null || true; fi
   return 0
 }
 

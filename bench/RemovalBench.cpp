@@ -1,0 +1,48 @@
+// Removes one folder tree and prints the time in seconds: with the program's
+// RemoveFolderTree, or with the bare loop of enumeration and removal that is
+// the platform's floor. tools/bench compares both with rm -rf.
+#include "clean/DeletionEngine.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void RemoveBare(const std::string& folder)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (std::strcmp(entry.cFileName, ".") == 0 || std::strcmp(entry.cFileName, "..") == 0) continue;
+            const std::string child = folder + "\\" + entry.cFileName;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveBare(child);
+            else DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 || (std::strcmp(argv[1], "tree") != 0 && std::strcmp(argv[1], "bare") != 0)) {
+        std::fprintf(stderr, "usage: removal_bench tree|bare FOLDER\n");
+        return 2;
+    }
+    LARGE_INTEGER frequency, start, stop;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    if (std::strcmp(argv[1], "tree") == 0) RemoveFolderTree(argv[2]);
+    else RemoveBare(argv[2]);
+    QueryPerformanceCounter(&stop);
+    const bool gone = GetFileAttributesA(argv[2]) == INVALID_FILE_ATTRIBUTES;
+    std::printf("%s %.3f\n", gone ? "removed" : "left", static_cast<double>(stop.QuadPart - start.QuadPart) /
+                                                            static_cast<double>(frequency.QuadPart));
+    return gone ? 0 : 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Whether a name in a folder is the item it seems to be. A link reaches
+// another item; where the platform cannot open a link as itself (Wine reports
+// a link to a file as a plain file), only the place the file system resolves
+// an item to tells the two apart, and removing or writing through such a name
+// would reach the target.
+
+// Opens an item only to look at it: no data access, so no other program's
+// sharing stands in the way, and a link is opened as itself where the
+// platform can.
+HANDLE OpenToLookAt(const std::string& path);
+
+// Where the file system says an item really is, links resolved; empty when it
+// cannot say.
+std::string ResolvedPath(HANDLE item);
+std::string ResolvedPath(const std::string& path);
+
+// Whether the item `name` of the folder that resolves to `resolvedFolder` is
+// there itself, and not something elsewhere reached through a link.
+bool LiesWhereNamed(HANDLE item, const std::string& resolvedFolder, const char* name);
+bool LiesWhereNamed(const std::string& path, const std::string& resolvedFolder, const char* name);

@@ -1,0 +1,227 @@
+#include "clean/DeletionEngine.h"
+
+#include "tests/scan/ScanTestSupport.h"
+#include "tests/support/Links.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/TestFrame.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+namespace {
+
+// Deletion inside a folder of the test's own, with a canary beside it that
+// must survive every test.
+struct DeletionTest : ::testing::Test {
+    TestFrame frame;
+    const CListBox& list = frame.List();
+    TestFolder outside;
+    TestFolder folder;
+    std::string canary;
+
+    void SetUp() override { canary = outside.MakeFile("canary.txt"); }
+    void TearDown() override { EXPECT_TRUE(Exists(canary)) << "the canary outside was touched"; }
+
+    int Add(const std::string& line) { return list.AddString(line.c_str()); }
+    void Select(const std::string& line)
+    {
+        const LRESULT index = SendMessageA(list.m_hWnd, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(line.c_str()));
+        ASSERT_NE(index, LB_ERR) << line;
+        list.SetSel(static_cast<int>(index), true);
+    }
+};
+
+TEST_F(DeletionTest, TheSelectedLinesGoAndTheOthersKeepTheirOrder)
+{
+    std::vector<std::string> lines;
+    for (int item = 0; item < 10; ++item) {
+        const std::string name = "item" + std::to_string(item);
+        lines.push_back(item % 3 == 0 ? folder.MakeFolder(name) + "..." : folder.MakeFile(name + ".log"));
+        folder.MakeFile(name + (item % 3 == 0 ? "\\inner.tmp" : ".keep"));
+        Add(lines.back());
+    }
+    for (int index : {2, 5, 7}) list.SetSel(index, true);
+
+    DeleteSelected(list, frame.Frame());
+
+    std::vector<std::string> kept = lines;
+    for (int index : {7, 5, 2}) kept.erase(kept.begin() + index);
+    EXPECT_THAT(Lines(list), ElementsAreArray(kept));
+    EXPECT_EQ(frame.StatusText(), "0 / 7 selected");
+    for (int index : {2, 5, 7}) EXPECT_FALSE(Exists(FolderPathOf(lines[static_cast<size_t>(index)])));
+    for (const std::string& line : kept) EXPECT_TRUE(Exists(IsFolderEntry(line) ? FolderPathOf(line) : line));
+}
+
+TEST_F(DeletionTest, AFolderEntryTakesTheWholeTreeWithHiddenSystemAndReadOnlyItems)
+{
+    const std::string tree = folder.MakeFolder("Temp\\x");
+    folder.MakeFile("Temp\\x\\hidden.tmp", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    folder.MakeFile("Temp\\x\\readonly.tmp", FILE_ATTRIBUTE_READONLY);
+    folder.MakeFile("Temp\\x\\locked\\a.tmp", FILE_ATTRIBUTE_READONLY);
+    folder.MakeFile("Temp\\x\\locked\\deeper\\b.tmp", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(SetFileAttributesA((tree + "\\locked").c_str(), FILE_ATTRIBUTE_READONLY));
+    Add(tree + "....");  // more dots than three still name the folder
+    list.SetSel(0, true);
+
+    DeleteSelected(list, frame.Frame());
+
+    EXPECT_FALSE(Exists(tree));
+    EXPECT_TRUE(Exists(folder / "Temp"));
+    EXPECT_THAT(Lines(list), IsEmpty());
+    EXPECT_EQ(frame.StatusText(), "Cleanup completed, continue or exit?");
+}
+
+TEST_F(DeletionTest, AnItemThatStaysKeepsItsLineAndItsSelection)
+{
+    const std::string held = folder.MakeFile("held.log");
+    const std::string gone = folder / "gone.log";
+    const std::string heldInside = folder.MakeFile("tree\\held.tmp");
+    folder.MakeFile("tree\\free.tmp");
+    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE insideHolder = CreateFileA(heldInside.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ASSERT_NE(insideHolder, INVALID_HANDLE_VALUE);
+    for (const std::string& line : {held, gone, folder / "tree..."}) Add(line);
+    for (int index = 0; index < 3; ++index) list.SetSel(index, true);
+
+    DeleteSelected(list, frame.Frame());
+    CloseHandle(holder);
+    CloseHandle(insideHolder);
+
+    EXPECT_THAT(Lines(list), ElementsAre(held, folder / "tree..."));
+    EXPECT_EQ(list.GetSelCount(), 2);
+    EXPECT_EQ(frame.StatusText(), "2 / 2 selected");
+    EXPECT_TRUE(Exists(held));
+    EXPECT_TRUE(Exists(heldInside));
+    EXPECT_FALSE(Exists(folder / "tree\\free.tmp")) << "the rest of the tree goes";
+}
+
+TEST_F(DeletionTest, LinksAreNeverFollowed)
+{
+    const std::string linkedFolder = outside.MakeFolder("linked");
+    const std::string linkedFile = outside.MakeFile("linked\\keep.txt");
+    const std::string emptyFolder = outside.MakeFolder("empty");
+    const std::string tree = folder.MakeFolder("tree");
+    folder.MakeFile("tree\\junk.tmp");
+    ScopedLink toFolder(tree + "\\to folder", linkedFolder, true);
+    ScopedLink toEmpty(tree + "\\to empty", emptyFolder, true);
+    ScopedLink toFile(tree + "\\to canary.txt", canary, false);
+    ScopedLink lineToFile(folder / "line link.log", canary, false);
+    ASSERT_TRUE(toFolder.Made() && toEmpty.Made() && toFile.Made() && lineToFile.Made());
+    Add(tree + "...");
+    Add(folder / "line link.log");
+    list.SetSel(0, true);
+    list.SetSel(1, true);
+
+    DeleteSelected(list, frame.Frame());
+
+    EXPECT_TRUE(Exists(linkedFile));
+    EXPECT_TRUE(Exists(emptyFolder));
+    EXPECT_FALSE(Exists(tree + "\\junk.tmp"));
+    EXPECT_EQ(Exists(tree), Occurrences(list, tree + "...") == 1) << "a line stays exactly while its item does";
+}
+
+TEST_F(DeletionTest, AFolderReplacedByALinkAfterListingIsNotEntered)
+{
+    const std::string target = outside.MakeFolder("target");
+    const std::string targetFile = outside.MakeFile("target\\keep.txt");
+    const std::string listed = folder.MakeFolder("Prefetch");
+    Add(listed + "...");
+    list.SetSel(0, true);
+    ASSERT_TRUE(RemoveDirectoryA(listed.c_str()));
+    ScopedLink replaced(listed, target, true);
+    ASSERT_TRUE(replaced.Made());
+
+    DeleteSelected(list, frame.Frame());
+
+    EXPECT_TRUE(Exists(targetFile));
+    EXPECT_TRUE(Exists(target));
+}
+
+TEST_F(DeletionTest, WhatCannotBeAddressedExactlyIsSkipped)
+{
+    const std::string tree = folder.MakeFolder("tree");
+    const std::wstring wideTree = L"\\\\?\\" + std::wstring(tree.begin(), tree.end());
+    HANDLE dotted = CreateFileW((wideTree + L"\\junk.log.").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(dotted, INVALID_HANDLE_VALUE);
+    CloseHandle(dotted);
+    const std::string plain = folder.MakeFile("tree\\junk.log");
+    const std::string tooLong = folder / std::string(MAX_PATH, 'x');
+    Add(tree + "...");
+    Add(tooLong);
+    for (int index = 0; index < 2; ++index) list.SetSel(index, true);
+
+    DeleteSelected(list, frame.Frame());
+
+    EXPECT_FALSE(Exists(plain));
+    EXPECT_TRUE(Exists(tree)) << "the name that ends in a dot stays, so its folder does";
+    EXPECT_THAT(Lines(list), ElementsAre(tree + "...", tooLong));
+}
+
+TEST_F(DeletionTest, ItemsNamedInAnyScriptAreRemovedExactly)
+{
+    const std::string dotted = folder.MakeFile("ċ.log");
+    const std::string plain = folder.MakeFile("c.log");
+    const std::string chinese = folder.MakeFolder("王");
+    folder.MakeFile("王\\Привет.tmp");
+    const std::string cyrillic = folder.MakeFile("журнал.log");
+    const std::string sibling = folder.MakeFile("журнал.log.keep");
+    for (const std::string& line : {dotted, plain, chinese + "...", cyrillic}) Add(line);
+    Select(dotted);
+    Select(chinese + "...");
+    DeleteSelected(list, frame.Frame());
+    Select(cyrillic);
+    RecycleSelected(list, frame.Frame());
+
+    EXPECT_FALSE(Exists(dotted));
+    EXPECT_FALSE(Exists(chinese));
+    EXPECT_FALSE(Exists(cyrillic));
+    EXPECT_TRUE(Exists(plain));
+    EXPECT_TRUE(Exists(sibling));
+    EXPECT_THAT(Lines(list), ElementsAre(plain));
+}
+
+// The Trash that the Recycle Bin of the test prefix fills, seen from Windows.
+std::string TrashFiles()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data == nullptr) return {};
+    std::string path = std::string("\\\\?\\unix") + data + "/Trash/files";
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path;
+}
+
+TEST_F(DeletionTest, TheRecycleBinTakesFilesAndWholeFolders)
+{
+    const std::string trash = TrashFiles();
+    ASSERT_FALSE(trash.empty()) << "XDG_DATA_HOME is not set";
+    const std::string fileName = UniqueName("recycled") + ".log";
+    const std::string folderName = UniqueName("recycled-folder");
+    const std::string file = folder.MakeFile(fileName);
+    const std::string tree = folder.MakeFolder(folderName);
+    folder.MakeFile(folderName + "\\inside.tmp");
+    const std::string kept = folder.MakeFile("kept.log");
+    Add(file);
+    Add(tree + "...");
+    Add(kept);
+    Select(file);
+    Select(tree + "...");
+
+    RecycleSelected(list, frame.Frame());
+
+    EXPECT_FALSE(Exists(file));
+    EXPECT_FALSE(Exists(tree));
+    EXPECT_THAT(Lines(list), ElementsAre(kept));
+    EXPECT_EQ(frame.StatusText(), "0 / 1 selected");
+    EXPECT_TRUE(Exists(trash + "\\" + fileName));
+    EXPECT_TRUE(Exists(trash + "\\" + folderName + "\\inside.tmp")) << "the whole folder, not only its files";
+}
+
+}  // namespace
