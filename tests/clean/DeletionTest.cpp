@@ -114,7 +114,8 @@ TEST_F(DeletionTest, LinksAreNeverFollowed)
     ScopedLink toEmpty(tree + "\\to empty", emptyFolder, true);
     ScopedLink toFile(tree + "\\to canary.txt", canary, false);
     ScopedLink lineToFile(folder / "line link.log", canary, false);
-    ASSERT_TRUE(toFolder.Made() && toEmpty.Made() && toFile.Made() && lineToFile.Made());
+    ScopedLink cycle(tree + "\\back to the tree", tree, true);
+    ASSERT_TRUE(toFolder.Made() && toEmpty.Made() && toFile.Made() && lineToFile.Made() && cycle.Made());
     Add(tree + "...");
     Add(folder / "line link.log");
     list.SetSel(0, true);
