@@ -2,6 +2,7 @@
 
 #include "scan/ResultList.h"
 #include "tests/scan/ScanTestSupport.h"
+#include "tests/support/ScopedVariable.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestFrame.h"
 
@@ -16,26 +17,6 @@ using ::testing::IsEmpty;
 using ::testing::Not;
 
 namespace {
-
-// Sets an environment variable for one test, or takes it away, and puts the
-// old value back afterwards.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : m_name(name)
-    {
-        const char* old = std::getenv(name);
-        m_hadValue = old != nullptr;
-        if (old) m_old = old;
-        Put(value);
-    }
-    ~ScopedVariable() { Put(m_hadValue ? m_old.c_str() : nullptr); }
-
-private:
-    void Put(const char* value) { _putenv((m_name + "=" + (value ? value : "")).c_str()); }
-    std::string m_name;
-    std::string m_old;
-    bool m_hadValue = false;
-};
 
 // A scan over a Windows folder, application-data folder and all-users folder
 // that the test makes, with the test prefix's drives.

@@ -7,18 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-ScopedVariable::ScopedVariable(const char* name, const char* value) : m_name(name)
-{
-    const char* old = std::getenv(name);
-    m_hadValue = old != nullptr;
-    if (old) m_old = old;
-    Put(value);
-}
-
-ScopedVariable::~ScopedVariable() { Put(m_hadValue ? m_old.c_str() : nullptr); }
-
-void ScopedVariable::Put(const char* value) const { _putenv((m_name + "=" + (value ? value : "")).c_str()); }
-
 ScopedFolder::ScopedFolder(std::string path) : m_path(std::move(path))
 {
     if (Exists(m_path)) {

@@ -1,28 +1,13 @@
 #pragma once
 
 #include "tests/support/Links.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
-
-// Sets an environment variable for one test, or takes it away, and puts the
-// old value back afterwards.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value);
-    ~ScopedVariable();
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    void Put(const char* value) const;
-    std::string m_name;
-    std::string m_old;
-    bool m_hadValue = false;
-};
 
 // COM on this thread for one test, as the application has it.
 class ComScope {
