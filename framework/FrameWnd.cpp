@@ -111,8 +111,11 @@ void CFrameWnd::RecalcLayout()
         if (dynamic_cast<CStatusBar*>(bar)) bar->LayoutIn(free);
     for (CControlBar* bar : m_bars)
         if (!dynamic_cast<CStatusBar*>(bar)) bar->LayoutIn(free);
+    // Without copying the old pixels: a bar that came or went may have drawn
+    // over the place the view moves to.
     if (m_pView && m_pView->m_hWnd)
-        ::MoveWindow(m_pView->m_hWnd, free.left, free.top, free.right - free.left, free.bottom - free.top, TRUE);
+        ::SetWindowPos(m_pView->m_hWnd, nullptr, free.left, free.top, free.right - free.left, free.bottom - free.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 bool CFrameWnd::OnCmdMsg(UINT id, CCmdUI* cmdUI)
