@@ -49,42 +49,58 @@ bool Exists(const std::string& path)
     return FindEntry(path, entry);
 }
 
-// Whether the item at `path` is itself there, not reached through a link.
-bool IsItselfThere(const std::string& path)
+// Where the item a path names really lies, when it lies there itself: its
+// resolved path, or empty when it is missing or reached through a link. The
+// name compared is the one on disk, so a name from the catalogue in another
+// letter case or in its short form still matches.
+std::string ResolvedInPlace(const std::string& path, WIN32_FIND_DATAA& entry)
 {
     const Split split = SplitPath(path);
-    return !split.name.empty() && LiesWhereNamed(path, ResolvedPath(split.parent), split.name.c_str());
+    if (split.name.empty() || !FindEntry(path, entry)) return {};
+    const std::string resolvedParent = ResolvedPath(split.parent);
+    if (resolvedParent.empty() || !LiesWhereNamed(path, resolvedParent, entry.cFileName)) return {};
+    return JoinPath(resolvedParent, entry.cFileName);
 }
 
-void ClearReadOnly(const std::string& path, DWORD attributes)
+// Opens an item itself for `access`, and only when it lies where its name
+// says; the caller then works on exactly the item that was checked.
+HANDLE OpenInPlace(const std::string& path, DWORD access, const std::string& resolvedFolder, const char* name)
 {
-    if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-}
-
-// Deletes a file through a handle to the entry itself, and only when the
-// entry lies where its name says: the check and the removal then concern the
-// same item, and a link that the platform reports as a plain file (Wine) is
-// never deleted through to its target.
-void DeleteFileInPlace(const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes)
-{
-    HANDLE file = CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+    HANDLE item = CreateFileA(path.c_str(), access | FILE_READ_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (item == INVALID_HANDLE_VALUE) return item;
+    if (LiesWhereNamed(item, resolvedFolder, name)) return item;
+    CloseHandle(item);
+    return INVALID_HANDLE_VALUE;
+}
+
+void ClearReadOnly(HANDLE item, DWORD attributes)
+{
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) return;
+    FILE_BASIC_INFO basic = {};  // zero times are left as they are
+    basic.FileAttributes = AttributesWithoutReadOnly(attributes);
+    SetFileInformationByHandle(item, FileBasicInfo, &basic, sizeof basic);
+}
+
+// Deletes a file through a handle to the entry itself: the check and the
+// removal concern the same item, and a link that the platform reports as a
+// plain file (Wine) is never deleted through to its target.
+void DeleteFileInPlace(const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes)
+{
+    HANDLE file = OpenInPlace(path, DELETE | FILE_WRITE_ATTRIBUTES, resolvedFolder, name);
     if (file == INVALID_HANDLE_VALUE) return;
-    if (LiesWhereNamed(file, resolvedFolder, name)) {
-        if (attributes & FILE_ATTRIBUTE_READONLY) {
-            // Zero times leave them as they are; zero attributes would too.
-            FILE_BASIC_INFO basic = {};
-            basic.FileAttributes = (attributes & ~FILE_ATTRIBUTE_READONLY) | FILE_ATTRIBUTE_NORMAL;
-            SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic);
-        }
-        FILE_DISPOSITION_INFO disposition = {TRUE};
-        SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
-    }
+    ClearReadOnly(file, attributes);
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
     CloseHandle(file);
 }
 
-// One entry of a folder being removed.
+int RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes);
+
+// One entry of a folder being removed. Every check compares with where the
+// folder was found to lie before, never with where it resolves now: a folder
+// swapped for a link meanwhile has no child that passes.
 void RemoveChild(const std::string& folder, const std::string& resolvedFolder, const WIN32_FIND_DATAA& entry)
 {
     const char* name = entry.cFileName;
@@ -92,18 +108,44 @@ void RemoveChild(const std::string& folder, const std::string& resolvedFolder, c
     const std::string child = JoinPath(folder, name);
     if (!FitsPathLimit(child) || !EndsAddressably(child)) return;
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (!directory && (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    const bool link = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    if (!directory && !link) {
         DeleteFileInPlace(child, resolvedFolder, name, entry.dwFileAttributes);
         return;
     }
-    if (!LiesWhereNamed(child, resolvedFolder, name)) return;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    HANDLE item = OpenInPlace(child, FILE_WRITE_ATTRIBUTES, resolvedFolder, name);
+    if (item == INVALID_HANDLE_VALUE) return;
+    if (link) {
+        CloseHandle(item);
         if (directory) RemoveDirectoryA(child.c_str());
         else DeleteFileA(child.c_str());
         return;
     }
-    ClearReadOnly(child, entry.dwFileAttributes);
-    RemoveFolderTree(child);
+    ClearReadOnly(item, entry.dwFileAttributes);
+    CloseHandle(item);
+    RemoveTreeAt(child, JoinPath(resolvedFolder, name), entry.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
+int RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes)
+{
+    const std::string pattern = JoinPath(folder, "*.*");
+    if (!FitsPathLimit(pattern)) return -1;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return -1;
+    do {
+        RemoveChild(folder, resolvedFolder, entry);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
+        const Split resolved = SplitPath(resolvedFolder);
+        HANDLE self = OpenInPlace(folder, FILE_WRITE_ATTRIBUTES, resolved.parent, resolved.name.c_str());
+        if (self == INVALID_HANDLE_VALUE) return -1;
+        ClearReadOnly(self, attributes);
+        CloseHandle(self);
+    }
+    return RemoveDirectoryA(folder.c_str()) ? 0 : -1;
 }
 
 // Removes one selected line's item; the line's own path, for the check after.
@@ -112,9 +154,15 @@ std::string RemoveItem(const std::string& line, bool toRecycleBin)
     const bool folder = IsFolderEntry(line);
     const std::string path = folder ? FolderPathOf(line) : line;
     if (!FitsPathLimit(path) || !EndsAddressably(path)) return {};
-    if (toRecycleBin) MoveToRecycleBin(path);
-    else if (folder) RemoveFolderTree(path);
-    else if (IsItselfThere(path)) DeleteFileA(path.c_str());
+    if (toRecycleBin) {
+        MoveToRecycleBin(path);
+    } else if (folder) {
+        RemoveFolderTree(path);
+    } else {
+        WIN32_FIND_DATAA entry;
+        const Split resolved = SplitPath(ResolvedInPlace(path, entry));
+        if (!resolved.name.empty()) DeleteFileInPlace(path, resolved.parent, entry.cFileName, entry.dwFileAttributes);
+    }
     return path;
 }
 
@@ -144,22 +192,10 @@ std::string FolderPathOf(const std::string& line)
 int RemoveFolderTree(const std::string& folder)
 {
     WIN32_FIND_DATAA self;
-    if (!FindEntry(folder, self) || !IsItselfThere(folder)) return -1;
+    const std::string resolved = ResolvedInPlace(folder, self);
+    if (resolved.empty()) return -1;
     if (self.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return RemoveDirectoryA(folder.c_str()) ? 0 : -1;
-
-    const std::string pattern = JoinPath(folder, "*.*");
-    if (!FitsPathLimit(pattern)) return -1;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return -1;
-    const std::string resolvedFolder = ResolvedPath(folder);
-    do {
-        RemoveChild(folder, resolvedFolder, entry);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-
-    ClearReadOnly(folder, self.dwFileAttributes);
-    return RemoveDirectoryA(folder.c_str()) ? 0 : -1;
+    return RemoveTreeAt(folder, resolved, self.dwFileAttributes);
 }
 
 bool MoveToRecycleBin(const std::string& path)
@@ -169,11 +205,16 @@ bool MoveToRecycleBin(const std::string& path)
     char* namePart = nullptr;
     const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, from, &namePart);
     if (length == 0 || length >= MAX_PATH || std::strcmp(from, path.c_str()) != 0) return false;
+    // A link goes to the shell only where it can be moved as itself.
+    WIN32_FIND_DATAA entry;
+    if (ResolvedInPlace(path, entry).empty()) return false;
 
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from;
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_FILESONLY;
+    // Should the Recycle Bin refuse the item, the shell would delete it for
+    // good without a word, and its own deletion follows links: it must ask.
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_FILESONLY | FOF_WANTNUKEWARNING;
     SHFileOperationA(&operation);
     return true;
 }

@@ -8,6 +8,7 @@ bool CFormView::Create(CFrameWnd* frame, CDocument* document)
     m_pFrame = frame;
     m_pDocument = document;
     if (!CreateFromTemplate(frame->m_hWnd)) return false;
+    m_deleteWithWindow = true;
     ::SetWindowLongPtrA(m_hWnd, GWLP_ID, AFX_IDW_PANE_FIRST);
     // The form is the frame's client area: no caption, border or scroll bars of its own.
     ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, (::GetWindowLongPtrA(m_hWnd, GWL_STYLE) | WS_CHILD | WS_VISIBLE) &

@@ -24,10 +24,15 @@ public:
 protected:
     virtual void OnSize(UINT type, int cx, int cy) { (void)type; (void)cx; (void)cy; }
     virtual void OnDestroy() {}
-    // Views belong to their window: the object goes with it.
-    void PostNcDestroy() override { delete this; }
+    // A view goes with its window once created; a view whose creation
+    // failed is deleted by the code that made it.
+    void PostNcDestroy() override
+    {
+        if (m_deleteWithWindow) delete this;
+    }
 
 private:
     CFrameWnd* m_pFrame = nullptr;
     CDocument* m_pDocument = nullptr;
+    bool m_deleteWithWindow = false;
 };

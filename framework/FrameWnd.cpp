@@ -41,6 +41,7 @@ bool CFrameWnd::LoadFrame(UINT resourceId, CCreateContext* context)
     HWND hwnd = ::CreateWindowExA(cs.dwExStyle, className, title.c_str(), cs.style & ~FWS_ADDTOTITLE, cs.x, cs.y,
                                   cs.cx, cs.cy, nullptr, cs.hMenu, instance, this);
     m_context = nullptr;
+    m_deleteWithWindow = hwnd != nullptr;
     return hwnd != nullptr;
 }
 

@@ -58,7 +58,12 @@ public:
 protected:
     virtual bool PreCreateWindow(CREATESTRUCTA& cs);
     virtual int OnCreate(CREATESTRUCTA* cs);
-    void PostNcDestroy() override { delete this; }
+    // A frame whose creation succeeded goes with its window; one whose
+    // creation failed is deleted by the code that made it.
+    void PostNcDestroy() override
+    {
+        if (m_deleteWithWindow) delete this;
+    }
 
     void OnViewControlBar(UINT id);
     void OnUpdateControlBarMenu(CCmdUI* cmdUI);
@@ -80,4 +85,5 @@ private:
     CDocument* m_pDocument = nullptr;
     std::vector<CControlBar*> m_bars;
     std::string m_tipText;
+    bool m_deleteWithWindow = false;
 };

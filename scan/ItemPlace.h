@@ -24,3 +24,13 @@ std::string ResolvedPath(const std::string& path);
 // there itself, and not something elsewhere reached through a link.
 bool LiesWhereNamed(HANDLE item, const std::string& resolvedFolder, const char* name);
 bool LiesWhereNamed(const std::string& path, const std::string& resolvedFolder, const char* name);
+
+// Attributes for a handle that clear the read-only bit and keep the others
+// that can be set; zero would mean "leave as they are".
+inline DWORD AttributesWithoutReadOnly(DWORD attributes)
+{
+    const DWORD settable = attributes & (FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                                         FILE_ATTRIBUTE_TEMPORARY);
+    return settable != 0 ? settable : FILE_ATTRIBUTE_NORMAL;
+}

@@ -1,5 +1,6 @@
 #include "scan/Walkers.h"
 
+#include "scan/ItemPlace.h"
 #include "scan/PathText.h"
 
 #include <io.h>
@@ -55,12 +56,28 @@ bool IsAddressable(const char* name)
     return length > 0 && name[length - 1] != '.' && name[length - 1] != ' ';
 }
 
-// Clears the read-only bit of a hit in the current directory, keeping its
-// other attributes. Skipped when the bit is clear: an attribute write is costly.
-void ClearReadOnly(const WIN32_FIND_DATAA& hit)
+// Clears the read-only bit of a hit, keeping its other attributes. Skipped
+// when the bit is clear (an attribute write is costly) and for a link: the
+// write would reach its target. It goes through a handle to the hit itself,
+// checked to lie where its name says, since Wine shows a link to a file as a
+// plain file carrying its target's attributes.
+void ClearReadOnly(const std::string& folder, std::string& resolvedFolder, const WIN32_FIND_DATAA& hit)
 {
     if ((hit.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0) return;
-    SetFileAttributesA(hit.cFileName, hit.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+    if (hit.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return;
+    const std::string path = JoinPath(folder, hit.cFileName);
+    if (!FitsPathLimit(path)) return;
+    if (resolvedFolder.empty()) resolvedFolder = ResolvedPath(folder);
+    HANDLE item = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (item == INVALID_HANDLE_VALUE) return;
+    if (LiesWhereNamed(item, resolvedFolder, hit.cFileName)) {
+        FILE_BASIC_INFO basic = {};  // zero times are left as they are
+        basic.FileAttributes = AttributesWithoutReadOnly(hit.dwFileAttributes);
+        SetFileInformationByHandle(item, FileBasicInfo, &basic, sizeof basic);
+    }
+    CloseHandle(item);
 }
 
 // The list's own order: its locale, letter case ignored.
@@ -126,9 +143,10 @@ void AddMatches(const CListBox& list, const std::string& folder, const char* pat
     HANDLE search = FindFirstFileA(pattern, &hit);
     if (search == INVALID_HANDLE_VALUE) return;
     std::vector<std::string> lines;
+    std::string resolvedFolder;
     do {
         if (IsDotName(hit.cFileName) || !IsAddressable(hit.cFileName)) continue;
-        ClearReadOnly(hit);
+        ClearReadOnly(folder, resolvedFolder, hit);
         std::string entry = JoinPath(folder, hit.cFileName);
         if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) entry = FolderEntryText(entry);
         lines.push_back(std::move(entry));

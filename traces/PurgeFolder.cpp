@@ -43,6 +43,9 @@ void ClearReadOnly(const std::string& path)
     SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
 }
 
+bool PurgeFolderAt(const std::string& folder, const std::string& resolvedFolder, bool includeDesktopIni,
+                   bool wipeIndexDat);
+
 void PurgeEntry(const std::string& folder, const std::string& resolvedFolder, const WIN32_FIND_DATAA& entry,
                 bool includeDesktopIni, bool wipeIndexDat)
 {
@@ -66,12 +69,29 @@ void PurgeEntry(const std::string& folder, const std::string& resolvedFolder, co
 
     ClearReadOnly(child);
     if (directory) {
-        PurgeFolder(child, includeDesktopIni, wipeIndexDat);
+        // Checked against where it was found to lie, not where it resolves
+        // later: a subfolder swapped for a link meanwhile has no child that passes.
+        PurgeFolderAt(child, JoinPath(resolvedFolder, name), includeDesktopIni, wipeIndexDat);
         RemoveDirectoryA(child.c_str());
         return;
     }
     if (wipeIndexDat && IsNamed(name, "index.dat")) WipeFile(name, folder);
     DeleteFileA(child.c_str());
+}
+
+bool PurgeFolderAt(const std::string& folder, const std::string& resolvedFolder, bool includeDesktopIni,
+                   bool wipeIndexDat)
+{
+    const std::string pattern = folder + "\\*.*";
+    if (resolvedFolder.empty() || !FitsPathLimit(pattern)) return false;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    do {
+        PurgeEntry(folder, resolvedFolder, entry, includeDesktopIni, wipeIndexDat);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return true;
 }
 
 void WriteZeros(HANDLE file, LONGLONG size)
@@ -93,17 +113,7 @@ void WriteZeros(HANDLE file, LONGLONG size)
 
 bool PurgeFolder(const std::string& folder, bool includeDesktopIni, bool wipeIndexDat)
 {
-    const std::string pattern = folder + "\\*.*";
-    if (!FitsPathLimit(pattern)) return false;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    const std::string resolvedFolder = ResolvedPath(folder);
-    do {
-        PurgeEntry(folder, resolvedFolder, entry, includeDesktopIni, wipeIndexDat);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return true;
+    return PurgeFolderAt(folder, ResolvedPath(folder), includeDesktopIni, wipeIndexDat);
 }
 
 bool WipeFile(const std::string& name, const std::string& folder)

@@ -146,6 +146,20 @@ TEST_F(DeletionTest, AFolderReplacedByALinkAfterListingIsNotEntered)
     EXPECT_TRUE(Exists(target));
 }
 
+TEST_F(DeletionTest, AFolderNamedInAnotherCaseOrItsShortFormIsRemoved)
+{
+    // Catalogue names are written as the catalogue has them, not as the disk does.
+    const std::string onDisk = folder.MakeFolder("FOUND.000");
+    folder.MakeFile("FOUND.000\\file0000.chk");
+    Add(folder / "found.000...");
+    list.SetSel(0, true);
+
+    DeleteSelected(list, frame.Frame());
+
+    EXPECT_FALSE(Exists(onDisk));
+    EXPECT_THAT(Lines(list), IsEmpty());
+}
+
 TEST_F(DeletionTest, WhatCannotBeAddressedExactlyIsSkipped)
 {
     const std::string tree = folder.MakeFolder("tree");

@@ -1,6 +1,7 @@
 #include "scan/Walkers.h"
 
 #include "tests/scan/ScanTestSupport.h"
+#include "tests/support/Links.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestFrame.h"
 
@@ -173,6 +174,19 @@ TEST_F(WalkersTest, HitsLoseReadOnlyAndKeepHiddenAndSystem)
     EXPECT_EQ(GetFileAttributesA(readOnlyHidden.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
               static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
     EXPECT_NE(GetFileAttributesA(untouched.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "not a hit";
+}
+
+TEST_F(WalkersTest, AReadOnlyLinkIsListedButItsTargetKeepsItsAttributes)
+{
+    TestFolder outside;
+    const std::string target = outside.MakeFile("target.log", FILE_ATTRIBUTE_READONLY);
+    ScopedLink link(folder / "link.log", target, false);
+    ASSERT_TRUE(link.Made());
+
+    AddMatches(list, folder.Path(), "*.log");
+
+    EXPECT_THAT(Lines(list), ElementsAre(folder / "link.log"));
+    EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "written through the link";
 }
 
 TEST_F(WalkersTest, TheSearchedFolderItselfKeepsItsAttributes)
