@@ -111,7 +111,25 @@ INT_PTR CALLBACK CWnd::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     if (wnd == nullptr) return FALSE;
     const LRESULT result = Dispatch(wnd, hwnd, message, wParam, lParam);
-    if (message == WM_INITDIALOG) return result;
+    // These few messages take the dialog procedure's own return value as
+    // their answer; all others answer through DWLP_MSGRESULT.
+    switch (message) {
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+        return result;
+    default:
+        break;
+    }
     if (result != 0) ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
     return result != 0;
 }
