@@ -38,6 +38,16 @@ prepare_prefix() {
   for link in "$WINEPREFIX"/dosdevices/?:; do
     [ "$(basename "$link")" = "c:" ] || rm -f "$link"
   done
+  # Chinese names in Tahoma text show as boxes under an English LANG: Wine
+  # links Tahoma to SimSun and friends, none of which is here. Mapping SimSun
+  # to WenQuanYi makes Wine link Tahoma to it, so Latin text stays Tahoma.
+  # Wine rewrites Tahoma's own SystemLink value whenever LANG changes, but
+  # leaves this substitute alone; a prefix that lacks it gets it here.
+  if ! grep -q '^"SimSun"="WenQuanYi Micro Hei"' "$WINEPREFIX/system.reg"; then
+    "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v SimSun /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    "$WINESERVER" -w
+  fi
 }
 
 # Every window of the prefix opens in one Wine desktop window: no window
