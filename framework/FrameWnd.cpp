@@ -2,6 +2,7 @@
 
 #include "framework/FormView.h"
 #include "framework/FrameworkIds.h"
+#include "framework/MiniDockFrameWnd.h"
 #include "framework/StatusBar.h"
 #include "framework/Strings.h"
 #include "framework/ToolBar.h"
@@ -20,26 +21,49 @@ bool CFrameWnd::LoadFrame(UINT resourceId, CCreateContext* context)
 {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     m_nIDResource = resourceId;
-    m_context = context;
     m_pDocument = context ? context->m_pCurrentDoc : nullptr;
-
-    CREATESTRUCTA cs = {};
-    cs.style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
-    cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
-    cs.hMenu = ::LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
-    if (!PreCreateWindow(cs)) return false;
-    m_frameStyle = cs.style & FWS_ADDTOTITLE;
 
     std::string title = LoadResourceString(resourceId);
     title = title.substr(0, title.find('\n'));
-    if (m_frameStyle & FWS_ADDTOTITLE) title = "Untitled - " + title;
-
     const char* className = RegisterClass("DustrelFrame", CS_DBLCLKS,
                                           ::LoadIconA(instance, MAKEINTRESOURCEA(resourceId)),
                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     m_hAccelTable = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
-    HWND hwnd = ::CreateWindowExA(cs.dwExStyle, className, title.c_str(), cs.style & ~FWS_ADDTOTITLE, cs.x, cs.y,
-                                  cs.cx, cs.cy, nullptr, cs.hMenu, instance, this);
+    const RECT useDefault = {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    return Create(className, title.c_str(), WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, useDefault, nullptr,
+                  MAKEINTRESOURCEA(resourceId), 0, context);
+}
+
+bool CFrameWnd::Create(const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
+                       LPCSTR menuName, DWORD exStyle, CCreateContext* context)
+{
+    HMENU menu = menuName != nullptr ? ::LoadMenuA(::GetModuleHandleA(nullptr), menuName) : nullptr;
+    if (CreateFrameWindow(className, title, style, rect, parent, menu, exStyle, context)) return true;
+    if (menu != nullptr) ::DestroyMenu(menu);
+    return false;
+}
+
+bool CFrameWnd::CreateFrameWindow(const char* className, const char* title, DWORD style, const RECT& rect,
+                                  HWND parent, HMENU menu, DWORD exStyle, CCreateContext* context)
+{
+    CREATESTRUCTA cs = {};
+    cs.lpszClass = className;
+    cs.style = style;
+    cs.dwExStyle = exStyle;
+    cs.x = rect.left;
+    cs.y = rect.top;
+    cs.cx = rect.right;
+    cs.cy = rect.bottom;
+    cs.hwndParent = parent;
+    cs.hMenu = menu;
+    if (!PreCreateWindow(cs)) return false;
+    m_frameStyle = cs.style & FWS_ADDTOTITLE;
+    std::string caption = title;
+    if (m_frameStyle & FWS_ADDTOTITLE) caption = "Untitled - " + caption;
+
+    m_context = context;
+    HWND hwnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, caption.c_str(), cs.style & ~FWS_ADDTOTITLE, cs.x,
+                                  cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, ::GetModuleHandleA(nullptr), this);
     m_context = nullptr;
     m_deleteWithWindow = hwnd != nullptr;
     return hwnd != nullptr;
@@ -100,6 +124,12 @@ void CFrameWnd::DockControlBar(CToolBar* bar)
 {
     bar->SetFrameAlignments(m_dockAlignments);
     bar->DockAt(FirstAllowedSide(m_dockAlignments & bar->DockAlignments()));
+}
+
+std::unique_ptr<CMiniDockFrameWnd> CFrameWnd::NewFloatingFrame() const
+{
+    if (m_newFloatingFrame != nullptr) return m_newFloatingFrame();
+    return std::make_unique<CMiniDockFrameWnd>();
 }
 
 void CFrameWnd::RecalcLayout()

@@ -4,10 +4,12 @@
 #include "framework/Document.h"
 #include "framework/Wnd.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class CFormView;
+class CMiniDockFrameWnd;
 class CToolBar;
 
 // What the frame needs to make its view.
@@ -25,7 +27,12 @@ struct CCreateContext {
 // status-bar prompts of menu items and toolbar buttons.
 class CFrameWnd : public CWnd {
 public:
+    // Creates the frame from the menu, icon, accelerators and title string
+    // of one resource id, through Create.
     bool LoadFrame(UINT resourceId, CCreateContext* context);
+    // The rectangle holds x, y, width and height, as CreateWindowEx takes them.
+    virtual bool Create(const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
+                        LPCSTR menuName, DWORD exStyle, CCreateContext* context);
     void InitialUpdateFrame(int showCommand);
 
     CFormView* GetActiveView() const { return m_pView; }
@@ -39,6 +46,8 @@ public:
     void EnableDocking(DWORD alignments);
     // Docks a bar on the first side both it and the frame allow, or floats it.
     void DockControlBar(CToolBar* bar);
+    // Makes the small frame a floating bar lives in.
+    std::unique_ptr<CMiniDockFrameWnd> NewFloatingFrame() const;
 
     // Offers a command along the route; a command whose rule disables it is not run.
     bool RouteCommand(UINT id);
@@ -57,6 +66,8 @@ public:
 
 protected:
     virtual bool PreCreateWindow(CREATESTRUCTA& cs);
+    bool CreateFrameWindow(const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
+                           HMENU menu, DWORD exStyle, CCreateContext* context);
     virtual int OnCreate(CREATESTRUCTA* cs);
     // A frame whose creation succeeded goes with its window; one whose
     // creation failed is deleted by the code that made it.
@@ -71,6 +82,8 @@ protected:
 
     DWORD m_frameStyle = FWS_ADDTOTITLE;
     DWORD m_dockAlignments = 0;
+    // The kind of frame floating bars get; null for CMiniDockFrameWnd.
+    std::unique_ptr<CMiniDockFrameWnd> (*m_newFloatingFrame)() = nullptr;
 
 private:
     void OnInitMenuPopup(HMENU popup, bool systemMenu);

@@ -243,7 +243,10 @@ bool CToolBar::IsBarVisible() const
 
 // Docking --------------------------------------------------------------------
 
-std::unique_ptr<CMiniDockFrameWnd> CToolBar::NewFloatingFrame() { return std::make_unique<CMiniDockFrameWnd>(); }
+std::unique_ptr<CMiniDockFrameWnd> CToolBar::NewFloatingFrame()
+{
+    return m_pFrame != nullptr ? m_pFrame->NewFloatingFrame() : std::make_unique<CMiniDockFrameWnd>();
+}
 
 void CToolBar::SetSide(DockSide side)
 {

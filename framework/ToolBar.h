@@ -69,8 +69,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
-    // The floating frame to make; a derived bar may make its own kind.
-    virtual std::unique_ptr<CMiniDockFrameWnd> NewFloatingFrame();
+    // The floating frame to make, of the kind the frame asks for.
+    std::unique_ptr<CMiniDockFrameWnd> NewFloatingFrame();
 
     CFrameWnd* m_pFrame = nullptr;
     std::vector<UINT> m_ids;

@@ -1,5 +1,7 @@
 #include "framework/Wnd.h"
 
+#include "framework/Menu.h"
+
 namespace {
 const char ObjectProperty[] = "DustrelFrameworkObject";
 }
@@ -70,6 +72,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) { return De
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_DRAWITEM && RouteMenuDrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam))) return TRUE;
+    if (message == WM_MEASUREITEM && RouteMenuMeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam))) return TRUE;
     if (m_isDialog) return FALSE;
     if (m_previousProc) return ::CallWindowProcA(m_previousProc, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);

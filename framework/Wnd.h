@@ -49,6 +49,7 @@ public:
     virtual void PostNcDestroy() {}
 
 protected:
+    // Owner-drawn menu items the class left alone go to their menu's object.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     // The procedure of a subclassed control, or null for DefWindowProc.
     WNDPROC m_previousProc = nullptr;

@@ -3,20 +3,6 @@
 #include "menus/Colors.h"
 #include "menus/MenuValues.h"
 
-#include <unordered_map>
-
-namespace {
-
-// Never freed: menu objects with static lifetime detach themselves at exit,
-// possibly after function statics are gone.
-std::unordered_map<HMENU, CDrawnMenu*>& AttachedMenus()
-{
-    static auto* menus = new std::unordered_map<HMENU, CDrawnMenu*>;
-    return *menus;
-}
-
-}  // namespace
-
 CDrawnMenu::CDrawnMenu(HMENU parent) : parentMenu(parent) {}
 
 CDrawnMenu::~CDrawnMenu()
@@ -24,39 +10,16 @@ CDrawnMenu::~CDrawnMenu()
     DestroyOwnerDrawMenu();
 }
 
-CDrawnMenu* CDrawnMenu::FromHandle(HMENU menu)
-{
-    auto found = AttachedMenus().find(menu);
-    return found != AttachedMenus().end() ? found->second : nullptr;
-}
-
-bool CDrawnMenu::Attach(HMENU menu)
-{
-    if (menu == nullptr || !IsMenu(menu)) return false;
-    if (m_hMenu != nullptr && m_hMenu != menu) return false;
-    CDrawnMenu* holder = FromHandle(menu);
-    if (holder != nullptr && holder != this) return false;
-    AttachedMenus()[menu] = this;
-    m_hMenu = menu;
-    return true;
-}
-
-HMENU CDrawnMenu::Detach()
-{
-    HMENU menu = m_hMenu;
-    if (menu != nullptr) AttachedMenus().erase(menu);
-    m_hMenu = nullptr;
-    return menu;
-}
+CDrawnMenu* CDrawnMenu::FromHandle(HMENU menu) { return dynamic_cast<CDrawnMenu*>(FromHandlePermanent(menu)); }
 
 BOOL CDrawnMenu::LoadMenuById(UINT id)
 {
-    return LoadMenuHandle(LoadMenuA(MenuResourceModule(), MAKEINTRESOURCEA(id)));
+    return LoadMenuHandle(::LoadMenuA(MenuResourceModule(), MAKEINTRESOURCEA(id)));
 }
 
 BOOL CDrawnMenu::LoadMenuByName(LPCSTR name)
 {
-    return LoadMenuHandle(LoadMenuA(MenuResourceModule(), name));
+    return LoadMenuHandle(::LoadMenuA(MenuResourceModule(), name));
 }
 
 BOOL CDrawnMenu::LoadMenuHandle(HMENU menu)
@@ -65,7 +28,7 @@ BOOL CDrawnMenu::LoadMenuHandle(HMENU menu)
     isPopup = 0;
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
-        HMENU subMenu = GetSubMenu(menu, position);
+        HMENU subMenu = ::GetSubMenu(menu, position);
         if (subMenu == nullptr) continue;
         CDrawnMenu* child = new CDrawnMenu(menu);
         subMenus.push_back(subMenu);
@@ -88,7 +51,7 @@ BOOL CDrawnMenu::DestroyOwnerDrawMenu()
     for (CDrawnMenuItemData* record : items) delete record;
     items.clear();
     HMENU menu = Detach();
-    return menu != nullptr && DestroyMenu(menu);
+    return menu != nullptr && ::DestroyMenu(menu);
 }
 
 BOOL CDrawnMenu::EraseBkgnd(HWND window, HDC dc)
@@ -105,7 +68,7 @@ CDrawnMenu* CDrawnMenu::FindMenuOfCommand(UINT id, int& position)
 {
     const int count = GetMenuItemCount(m_hMenu);
     for (int i = 0; i < count; ++i) {
-        HMENU subMenu = GetSubMenu(m_hMenu, i);
+        HMENU subMenu = ::GetSubMenu(m_hMenu, i);
         if (subMenu != nullptr) {
             CDrawnMenu* child = FromHandle(subMenu);
             CDrawnMenu* found = child != nullptr ? child->FindMenuOfCommand(id, position) : nullptr;

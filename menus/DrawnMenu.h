@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/Menu.h"
 #include "menus/MenuItemData.h"
 
 #include <windows.h>
@@ -11,22 +12,19 @@ class CDrawnMenuIcons;
 
 // An owner-drawn menu: one object per menu handle, attached to it for good so
 // that FromHandle finds it, with one record per position.
-class CDrawnMenu {
+class CDrawnMenu : public CMenu {
 public:
     explicit CDrawnMenu(HMENU parent = nullptr);
-    virtual ~CDrawnMenu();
+    ~CDrawnMenu() override;
     CDrawnMenu(const CDrawnMenu&) = delete;
     CDrawnMenu& operator=(const CDrawnMenu&) = delete;
 
     // The object attached to a menu handle, or null.
     static CDrawnMenu* FromHandle(HMENU menu);
-    // Fails when the handle is not a menu or belongs to another object.
-    bool Attach(HMENU menu);
-    HMENU Detach();
     HMENU GetSafeHmenu() const { return m_hMenu; }
 
-    virtual void DrawItem(LPDRAWITEMSTRUCT request);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT request);
+    void DrawItem(LPDRAWITEMSTRUCT request) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT request) override;
     virtual BOOL LoadMenuById(UINT id);
     virtual BOOL LoadMenuByName(LPCSTR name);
     // Takes over a whole menu tree: child objects for the submenus, every
@@ -35,6 +33,10 @@ public:
     virtual BOOL DestroyOwnerDrawMenu();
     virtual void DrawTitle(LPDRAWITEMSTRUCT request, bool isBar);
     virtual BOOL EraseBkgnd(HWND window, HDC dc);
+    // A popup of this menu is about to show: its items are brought up to date.
+    virtual void OnPopupOpening();
+    // Its window closed; the menu-bar item it hung from repaints in `window`.
+    virtual int OnPopupClosed(HWND window);
 
     // Makes every position owner-drawn, keeping the records of the keys
     // (command, submenu or separator) still present.
@@ -46,11 +48,13 @@ public:
     // table: bitmap id, image width, image height, command ids, 0. Mask -1
     // stands for bitmapBackground.
     BOOL LoadIconTable(COLORREF mask, const WORD* table);
+    // Answers WM_MENUCHAR: the first item whose caption holds "&" and the
+    // character, in either case, is executed; 0 when none does.
+    static LRESULT FindMnemonic(UINT character, UINT flags, CDrawnMenu* menu);
     // The menu object and position holding command `id`, depth first.
     CDrawnMenu* FindMenuOfCommand(UINT id, int& position);
     BOOL GetItemText(UINT item, std::string& text, UINT flags);
 
-    HMENU m_hMenu = nullptr;
     std::vector<CDrawnMenuItemData*> items;
     std::vector<HMENU> subMenus;
     int iconWidth = 16;

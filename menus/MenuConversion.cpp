@@ -66,7 +66,7 @@ void CDrawnMenu::ConvertItems()
         if (state == static_cast<UINT>(-1)) break;
         CDrawnMenuItemData* record = nullptr;
         if (state & MF_POPUP) {
-            HMENU subMenu = GetSubMenu(m_hMenu, position);
+            HMENU subMenu = ::GetSubMenu(m_hMenu, position);
             const UINT_PTR key = reinterpret_cast<UINT_PTR>(subMenu);
             const std::string caption = MenuCaption(m_hMenu, position);
             record = TakeRecord(key);
@@ -171,7 +171,7 @@ void CDrawnMenu::CollectCommand(UINT id, std::vector<std::pair<CDrawnMenu*, int>
     if (static_cast<size_t>(GetMenuItemCount(m_hMenu)) > items.size()) ConvertItems();
     const int count = GetMenuItemCount(m_hMenu);
     for (int i = 0; i < count; ++i) {
-        HMENU subMenu = GetSubMenu(m_hMenu, i);
+        HMENU subMenu = ::GetSubMenu(m_hMenu, i);
         if (subMenu != nullptr) {
             if (CDrawnMenu* child = FromHandle(subMenu)) child->CollectCommand(id, found);
         } else if (GetMenuItemID(m_hMenu, i) == id && static_cast<size_t>(i) < items.size()) {

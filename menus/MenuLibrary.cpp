@@ -1,9 +1,13 @@
 #include "menus/MenuLibrary.h"
 
+#include "menus/ErrorReport.h"
 #include "menus/MenuLook.h"
 #include "menus/MenuValues.h"
+#include "menus/MenuWindows.h"
 
 #include <windows.h>
+
+#include <new>
 
 // Defined here, before the start-up object, so they exist when it runs.
 std::vector<CDrawnMenuLook*> LookRegistry;
@@ -33,13 +37,20 @@ void StartMenuLibrary()
                               : nullptr;
     }
     RegisterMenuLooks();
+    if (!InstallMenuWindowHook()) {
+        ShowLastError();
+        throw std::bad_alloc();
+    }
+    CreateMenuWindowMap();
 }
 
 void StopMenuLibrary()
 {
+    RemoveMenuWindowHook();
     DeleteMenuLooks();
     GradientRoutine = nullptr;
     if (GradientLibrary != nullptr) FreeLibrary(GradientLibrary);
     GradientLibrary = nullptr;
     DeleteIconSetRegistry();
+    DestroyMenuWindowMap();
 }

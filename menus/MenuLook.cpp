@@ -1,14 +1,10 @@
 #include "menus/MenuLook.h"
 
-namespace {
-
 bool SystemDrawsMenuShadows()
 {
     BOOL shadows = FALSE;
     return SystemParametersInfoA(SPI_GETDROPSHADOW, 0, &shadows, 0) && shadows;
 }
-
-}  // namespace
 
 CDrawnMenuLook::CDrawnMenuLook(int lookId, int lookFlags, MenuMeasureRoutine measureRoutine,
                                MenuDrawRoutine drawRoutine, MenuTitleRoutine titleRoutine)

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CDrawnMenu;
+struct MenuWindowRecord;
 
 typedef void (*MenuMeasureRoutine)(CDrawnMenu* menu, LPMEASUREITEMSTRUCT request, bool isBar);
 typedef void (*MenuDrawRoutine)(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar);
@@ -31,6 +32,20 @@ public:
 
     virtual bool DrawsBorder() const { return (flags & 1) != 0; }
 
+    // What the look does to the menu windows it is given. The border takes
+    // borderLeft..borderBottom off the client area; without the system's
+    // shadows the right and bottom 4 pixels hold the look's own shadow.
+    virtual bool OnSubclass(HWND window, MenuWindowRecord& record);
+    virtual void OnUnsubclass(HWND window, MenuWindowRecord& record);
+    virtual void NcCalcSize(HWND window, RECT& proposed);
+    virtual void WindowPosChanging(HWND window, WINDOWPOS& position);
+    // The window rectangle inside the border, in screen coordinates.
+    virtual bool GetInnerRect(HWND window, RECT& inner);
+    // Answers whether the background is done.
+    virtual bool EraseBackground(HWND window, HDC dc);
+    // Paints the border into a DC of the whole window; false when nothing was drawn.
+    virtual bool DrawBorder(HWND window, HDC dc);
+
     int id;
     int flags;  // bit 0: the look draws its own menu-window border
     MenuMeasureRoutine measure;
@@ -45,7 +60,17 @@ public:
 class CDrawnMenuLookFlat : public CDrawnMenuLook {
 public:
     using CDrawnMenuLook::CDrawnMenuLook;
+
+    bool EraseBackground(HWND window, HDC dc) override;
+    bool DrawBorder(HWND window, HDC dc) override;
 };
+
+bool SystemDrawsMenuShadows();
+
+// Darkened copies of the screen under the window, at the record's position,
+// in the window's 4-pixel right and bottom margins; nothing when the system
+// draws shadows itself.
+void DrawMenuShadow(HWND window, HDC dc, int x, int y);
 
 // The six looks in id order, and the one in use.
 extern std::vector<CDrawnMenuLook*> LookRegistry;

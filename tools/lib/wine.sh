@@ -61,6 +61,19 @@ use_virtual_desktop() {
   fi
 }
 
+# Wine reports Windows XP to the named executables of the prefix, so code
+# that depends on the Windows version is also tested as XP runs it.
+run_as_windows_xp() {  # executable file name...
+  local exe added=""
+  for exe in "$@"; do
+    grep -qF "[Software\\\\Wine\\\\AppDefaults\\\\$exe]" "$WINEPREFIX/user.reg" 2>/dev/null && continue
+    "$WINE64" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe" /v Version /d winxp /f >/dev/null 2>&1
+    added=1
+  done
+  # Wine started without a display must be gone before the tests start it.
+  [ -z "$added" ] || "$WINESERVER" -w
+}
+
 # Starts Xvfb when there is no display; sets DISPLAY and XVFB_PID.
 XVFB_PID=""
 start_display() {

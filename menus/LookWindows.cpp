@@ -1,0 +1,213 @@
+#include "menus/Colors.h"
+#include "menus/DrawnMenu.h"
+#include "menus/FlatColors.h"
+#include "menus/MenuGdi.h"
+#include "menus/MenuLook.h"
+#include "menus/MenuWindows.h"
+
+#include "menus/ErrorReport.h"
+
+namespace {
+
+constexpr DWORD BorderStyle = WS_BORDER;
+constexpr DWORD BorderExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+
+SIZE WindowSize(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The client rectangle in window coordinates.
+RECT ClientInWindow(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    OffsetRect(&client, origin.x - rect.left, origin.y - rect.top);
+    return client;
+}
+
+// The space between the outer rectangle and the client area.
+void FillBand(HDC dc, const RECT& outer, const RECT& client, COLORREF color)
+{
+    FillSolid(dc, {outer.left, outer.top, outer.right, client.top}, color);
+    FillSolid(dc, {outer.left, client.bottom, outer.right, outer.bottom}, color);
+    FillSolid(dc, {outer.left, outer.top, client.left, outer.bottom}, color);
+    FillSolid(dc, {client.right - 1, outer.top, outer.right, outer.bottom}, color);
+}
+
+// The popup's frame opens towards the menu-bar item it hangs from.
+void DrawMenuBarLink(HDC dc, const MenuWindowRecord& record, SIZE size)
+{
+    CDrawnMenu* popup = record.menu != nullptr ? CDrawnMenu::FromHandle(record.menu) : nullptr;
+    CDrawnMenu* bar = popup != nullptr && popup->parentMenu != nullptr ? CDrawnMenu::FromHandle(popup->parentMenu)
+                                                                       : nullptr;
+    if (bar == nullptr || bar->isPopup != 0) return;
+    const RECT placed = {record.x, record.y, record.x + size.cx, record.y + size.cy};
+    RECT overlap = {};
+    if (!IntersectRect(&overlap, &placed, &bar->barItemRect)) return;
+    if (overlap.right - overlap.left > overlap.bottom - overlap.top)
+        InflateRect(&overlap, -1, 0);
+    else
+        InflateRect(&overlap, 0, -1);
+    OffsetRect(&overlap, -record.x, -record.y);
+    FillSolid(dc, overlap, MenuColor());
+}
+
+// The outer rectangle of the drawn frame: without the system's shadows the
+// look's own shadow takes the last 4 pixels at the right and bottom.
+RECT FrameRect(SIZE size, int inset)
+{
+    const int shadow = SystemDrawsMenuShadows() ? 0 : 4;
+    return {inset, inset, size.cx - inset - shadow, size.cy - inset - shadow};
+}
+
+}  // namespace
+
+bool CDrawnMenuLook::OnSubclass(HWND window, MenuWindowRecord& record)
+{
+    if (!DrawsBorder()) return false;
+    record.flags |= MenuWindowBorderRemoved;
+    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(record.style & ~BorderStyle));
+    SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(record.exStyle & ~BorderExStyle));
+    return true;
+}
+
+void CDrawnMenuLook::OnUnsubclass(HWND window, MenuWindowRecord& record)
+{
+    if (CDrawnMenu* popup = record.menu != nullptr ? CDrawnMenu::FromHandle(record.menu) : nullptr)
+        popup->OnPopupClosed(GetParent(window));
+    if ((record.flags & MenuWindowBorderRemoved) == 0) return;
+    const DWORD style = record.style | ((record.flags & MenuWindowOnMenuMessage) ? WS_VISIBLE : 0);
+    SetLastError(0);
+    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
+    ShowLastError();
+    SetLastError(0);
+    SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(record.exStyle));
+    ShowLastError();
+}
+
+void CDrawnMenuLook::NcCalcSize(HWND window, RECT& proposed)
+{
+    (void)window;
+    if (!DrawsBorder()) return;
+    proposed.left += borderLeft;
+    proposed.top += borderTop;
+    proposed.right -= borderRight;
+    proposed.bottom -= borderBottom;
+}
+
+void CDrawnMenuLook::WindowPosChanging(HWND window, WINDOWPOS& position)
+{
+    (void)window;
+    if (!DrawsBorder()) return;
+    const int grow = SystemDrawsMenuShadows() ? -2 : 2;
+    position.cx += grow;
+    position.cy += grow;
+    position.y -= 1;
+}
+
+bool CDrawnMenuLook::GetInnerRect(HWND window, RECT& inner)
+{
+    if (!GetWindowRect(window, &inner)) return false;
+    if (DrawsBorder()) {
+        const int farSide = SystemDrawsMenuShadows() ? 3 : 7;
+        inner.left += 2;
+        inner.top += 2;
+        inner.right -= farSide;
+        inner.bottom -= farSide;
+    }
+    return true;
+}
+
+bool CDrawnMenuLook::EraseBackground(HWND window, HDC dc)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    client.left -= 2;
+    client.right -= 1;
+    FillSolid(dc, client, GetSysColor(COLOR_MENU));
+    return true;
+}
+
+bool CDrawnMenuLookFlat::EraseBackground(HWND window, HDC dc)
+{
+    const MenuWindowRecord* record = FindMenuWindowRecord(window);
+    if (record == nullptr || record->menu == nullptr) return CDrawnMenuLook::EraseBackground(window, dc);
+    RECT client = {};
+    GetClientRect(window, &client);
+    client.left -= 2;
+    client.right -= 1;
+    FillSolid(dc, client, MenuColor());
+    return true;
+}
+
+bool CDrawnMenuLook::DrawBorder(HWND window, HDC dc)
+{
+    const MenuWindowRecord* record = FindMenuWindowRecord(window);
+    if (!DrawsBorder() || record == nullptr) return false;
+    const SIZE size = WindowSize(window);
+    FillBand(dc, FrameRect(size, 1), ClientInWindow(window), MenuColor());
+    FrameWithPen(dc, FrameRect(size, 0), GetSysColor(COLOR_HIGHLIGHT));
+    DrawMenuShadow(window, dc, record->x, record->y);
+    return true;
+}
+
+bool CDrawnMenuLookFlat::DrawBorder(HWND window, HDC dc)
+{
+    const MenuWindowRecord* record = FindMenuWindowRecord(window);
+    if (!DrawsBorder() || record == nullptr) return false;
+    const SIZE size = WindowSize(window);
+    const FlatColors colors = MakeFlatColors(dc);
+    FillBand(dc, FrameRect(size, 1), ClientInWindow(window), colors.backIcon);
+    FrameWithPen(dc, FrameRect(size, 1), colors.backLight);
+    FrameWithPen(dc, FrameRect(size, 0), ColorDarken(MenuColor(), 128));
+    DrawMenuShadow(window, dc, record->x, record->y);
+    DrawMenuBarLink(dc, *record, size);
+    return true;
+}
+
+void DrawMenuShadow(HWND window, HDC dc, int x, int y)
+{
+    if (SystemDrawsMenuShadows()) return;
+    const SIZE size = WindowSize(window);
+    const int width = size.cx;
+    const int height = size.cy;
+    // The screen is read once: later it shows this window, shadow and all.
+    MenuWindowRecord* record = FindMenuWindowRecord(window);
+    if (record != nullptr && record->under == nullptr) CaptureScreenUnder(*record, x, y, width, height);
+    HDC screen = GetDC(nullptr);
+    HDC copy = record != nullptr && record->under != nullptr ? CreateCompatibleDC(screen) : nullptr;
+    HGDIOBJ old = copy != nullptr ? SelectObject(copy, record->under) : nullptr;
+    auto shade = [&](int px, int py, int amount) {
+        const COLORREF under = copy != nullptr ? GetPixel(copy, px, py) : GetPixel(screen, x + px, y + py);
+        SetPixel(dc, px, py, amount > 0 ? ColorDarken(under, amount) : under);
+    };
+    for (int c = 1; c <= 4; ++c) {
+        const int px = width - c;
+        for (int row = 0; row < height; ++row) {
+            int amount = 0;
+            if (row >= height - 4) amount = 6 * c * (height - row);
+            else if (row >= 8) amount = 30 * c;
+            else if (row >= 4) amount = 6 * c * (row - 3);
+            shade(px, row, amount);
+        }
+        const int py = height - c;
+        for (int column = 0; column <= width - 5; ++column) {
+            int amount = 0;
+            if (column >= 8) amount = 30 * c;
+            else if (column >= 4) amount = 6 * c * (column - 3);
+            shade(column, py, amount);
+        }
+    }
+    if (copy != nullptr) {
+        SelectObject(copy, old);
+        DeleteDC(copy);
+    }
+    ReleaseDC(nullptr, screen);
+}
