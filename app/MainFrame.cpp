@@ -1,5 +1,9 @@
 #include "app/MainFrame.h"
 
+#include "framework/FrameworkIds.h"
+#include "framework/Strings.h"
+#include "menus/DrawnMiniDockFrameWnd.h"
+#include "menus/MenuValues.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -14,6 +18,7 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
 int CMainFrame::OnCreate(CREATESTRUCTA* cs)
 {
     if (CFrameWnd::OnCreate(cs) == -1) return -1;
+    systemMenu.Attach(::GetSystemMenu(m_hWnd, FALSE));
 
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
                                WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
@@ -29,6 +34,17 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
 
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
+    m_newFloatingFrame = &CDrawnMiniDockFrameWnd::New;
     DockControlBar(&m_wndToolBar);
+
+    // The seven images of the bitmap, in this order, go with these commands.
+    static const WORD menuIcons[] = {IDB_MENU_ICONS,     16,
+                                     15,                 // image width and height
+                                     ID_VIEW_REFRESH,    ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE,
+                                     ID_EDIT_DELETE,     ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, 0};
+    defaultMenu.LoadIconTable(RGB(192, 192, 192), menuIcons);
+    systemMenu.SetTitleItem(LoadResourceString(AFX_IDS_APP_TITLE).c_str(), 0x40);
+    // From here on a grayed item under the mouse is drawn unselected.
+    SetSelectDisabledItems(0);
     return 0;
 }

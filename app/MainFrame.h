@@ -1,11 +1,11 @@
 #pragma once
 
-#include "framework/FrameWnd.h"
 #include "framework/StatusBar.h"
 #include "framework/ToolBar.h"
+#include "menus/DrawnFrameWnd.h"
 
-// The main window: menu bar, toolbar, one-pane status bar and the view.
-class CMainFrame : public CFrameWnd {
+// The main window: drawn menu bar, toolbar, one-pane status bar and the view.
+class CMainFrame : public CDrawnFrameWnd {
 public:
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;

@@ -116,6 +116,9 @@ void CIETDlg::OnCloseButton() { OnOK(); }
 void CIETDlg::OnContextMenu(HWND window, POINT point)
 {
     (void)window;
-    if (!g_PopupMenu.LoadMenu(IDR_POPUP_MENU)) return;
+    // The object holds one menu at a time: the last one goes first, or the
+    // new one could not be taken over and no second menu would show.
+    g_PopupMenu.DestroyOwnerDrawMenu();
+    if (!g_PopupMenu.LoadMenuById(IDR_POPUP_MENU)) return;
     CMenu::TrackPopupMenu(g_PopupMenu.GetSubMenu(0), TPM_RIGHTBUTTON, point.x, point.y, m_hWnd);
 }

@@ -1,3 +1,3 @@
 #include "traces/PopupMenu.h"
 
-CMenu g_PopupMenu;
+CDrawnMenu g_PopupMenu;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/Menu.h"
+#include "menus/DrawnMenu.h"
 
 // The program's one context menu object, shared by everything that shows a
 // popup from a menu resource; it holds the menu loaded last.
-extern CMenu g_PopupMenu;
+extern CDrawnMenu g_PopupMenu;

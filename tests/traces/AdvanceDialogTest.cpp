@@ -170,6 +170,8 @@ TEST_F(AdvanceDialogTest, TheContextMenuChecksAndClearsEveryBox)
 {
     RECT menuPlace = {};
     POINT clicked = {};
+    // The drawn menu border sets every menu window one pixel higher than asked.
+    const int raised = 1;
     // Chooses an item of the menu by its mnemonic, as a user would.
     auto choose = [&](char mnemonic) {
         return IdleSteps::Step([&menuPlace, mnemonic](HWND menu) {
@@ -188,7 +190,7 @@ TEST_F(AdvanceDialogTest, TheContextMenuChecksAndClearsEveryBox)
         },
         [&](HWND box) {
             EXPECT_EQ(menuPlace.left, clicked.x);
-            EXPECT_EQ(menuPlace.top, clicked.y);
+            EXPECT_EQ(menuPlace.top, clicked.y - raised);
             EXPECT_EQ(Checks(box), AllChecked);
             EXPECT_TRUE(IsEnabled(box, IDC_CLEAN_SELECTED));
 
@@ -201,7 +203,7 @@ TEST_F(AdvanceDialogTest, TheContextMenuChecksAndClearsEveryBox)
         },
         [&](HWND box) {
             EXPECT_EQ(menuPlace.left, clicked.x);
-            EXPECT_EQ(menuPlace.top, clicked.y);
+            EXPECT_EQ(menuPlace.top, clicked.y - raised);
             EXPECT_EQ(Checks(box), NoneChecked);
             EXPECT_FALSE(IsEnabled(box, IDC_CLEAN_SELECTED));
 
@@ -212,7 +214,7 @@ TEST_F(AdvanceDialogTest, TheContextMenuChecksAndClearsEveryBox)
         },
         [&](HWND box) {
             EXPECT_EQ(menuPlace.left, 0);
-            EXPECT_EQ(menuPlace.top, 0);
+            EXPECT_EQ(menuPlace.top, -raised);
             EXPECT_EQ(Checks(box), AllChecked);
 
             // Left without a choice, the menu changes nothing.
