@@ -157,6 +157,50 @@ TEST_F(MenuWindowsTest, WithSystemShadowsTheWindowShrinksAndDrawsNoShadow)
     });
 }
 
+TEST_F(MenuWindowsTest, TheClassicLookFramesTheWindowInTheHighlightColour)
+{
+    SystemShadows shadows(false);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    CurrentLook = LookRegistry.at(MENU_LOOK_CLASSIC);
+    frame->WhileOpen(edit, at, [&](HWND menuWindow) {
+        const PopupShape shape = ShapeOf(menuWindow);
+        const int w = Width(shape.window), h = Height(shape.window);
+        const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+        EXPECT_EQ(WindowPixel(menuWindow, 0, h / 2), highlight);
+        EXPECT_EQ(WindowPixel(menuWindow, w / 2, 0), highlight);
+        EXPECT_EQ(WindowPixel(menuWindow, w - 5, h / 2), highlight);
+        EXPECT_EQ(WindowPixel(menuWindow, w / 2, h - 5), highlight);
+        EXPECT_EQ(WindowPixel(menuWindow, 1, h / 2), MenuColor()) << "the band inside the frame";
+        EXPECT_EQ(WindowPixel(menuWindow, w - 1, h / 2), ColorDarken(GetSysColor(COLOR_BTNFACE), 30));
+    });
+}
+
+TEST_F(MenuWindowsTest, PrintingTheWindowDrawsTheBorderAroundThePrintedMenu)
+{
+    SystemShadows shadows(true);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    frame->WhileOpen(edit, at, [&](HWND menuWindow) {
+        const PopupShape shape = ShapeOf(menuWindow);
+        const int w = Width(shape.window), h = Height(shape.window);
+        Canvas canvas(w, h);
+        canvas.Fill(RGB(1, 2, 3));
+        SendMessageA(menuWindow, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc()),
+                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+        const MenuWindowRecord* record = FindMenuWindowRecord(menuWindow);
+        ASSERT_NE(record, nullptr);
+        EXPECT_EQ(record->ncPaintReady, 0) << "until the next border paint";
+        const COLORREF edge = ColorDarken(MenuColor(), 128);
+        EXPECT_EQ(canvas.Pixel(0, h / 2), edge);
+        EXPECT_EQ(canvas.Pixel(w - 1, h / 2), edge);
+        EXPECT_EQ(canvas.Pixel(w / 2, h - 1), edge);
+        // The inside comes out as the menu shows it on screen.
+        int differing = 0;
+        for (int y = 2; y < h - 2; y += 3)
+            for (int x = 2; x < w - 3; ++x) differing += canvas.Pixel(x, y) != WindowPixel(menuWindow, x, y);
+        EXPECT_EQ(differing, 0);
+    });
+}
+
 TEST_F(MenuWindowsTest, AWindowIsLetGoWhenHiddenResizedWhileMovedOrDestroyed)
 {
     ASSERT_NO_FATAL_FAILURE(Open());
