@@ -14,6 +14,8 @@ make_demo_junk() {
   junk "$c/windows/Prefetch/DUSTREL.EXE-1A2B3C4D.pf" "$c/windows/Debug/netsetup.log"
   junk "$c/windows/Pchealth/Helpctr/helpinfo.xml" "$c/windows/Pchealth/Helpctr/Logs/hcupdate.log"
   junk "$c/Found.000/file0000.chk" "$c/Program Files/Directx/dxsetup.log"
+  # Names outside any one ANSI code page reach the program exactly.
+  junk "$c/windows/安裝記錄.log" "$c/windows/журнал.log"
   junk "$profile/AppData/Roaming/Microsoft/Internet Explorer/brndlog.bak"
   junk "$profile/AppData/Roaming/Microsoft/Office/Recent/report.doc.lnk"
 
