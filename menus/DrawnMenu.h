@@ -22,6 +22,8 @@ public:
     // The object attached to a menu handle, or null.
     static CDrawnMenu* FromHandle(HMENU menu);
     HMENU GetSafeHmenu() const { return m_hMenu; }
+    // The object of the menu this one hangs from, or null.
+    CDrawnMenu* ParentObject() const { return FromHandle(parentMenu); }
 
     void DrawItem(LPDRAWITEMSTRUCT request) override;
     void MeasureItem(LPMEASUREITEMSTRUCT request) override;

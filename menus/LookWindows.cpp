@@ -32,6 +32,16 @@ RECT ClientInWindow(HWND window)
     return client;
 }
 
+// The client area as the background fills it: its last column belongs to the border.
+RECT ErasedArea(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    client.left -= 2;
+    client.right -= 1;
+    return client;
+}
+
 // The space between the outer rectangle and the client area.
 void FillBand(HDC dc, const RECT& outer, const RECT& client, COLORREF color)
 {
@@ -44,9 +54,8 @@ void FillBand(HDC dc, const RECT& outer, const RECT& client, COLORREF color)
 // The popup's frame opens towards the menu-bar item it hangs from.
 void DrawMenuBarLink(HDC dc, const MenuWindowRecord& record, SIZE size)
 {
-    CDrawnMenu* popup = record.menu != nullptr ? CDrawnMenu::FromHandle(record.menu) : nullptr;
-    CDrawnMenu* bar = popup != nullptr && popup->parentMenu != nullptr ? CDrawnMenu::FromHandle(popup->parentMenu)
-                                                                       : nullptr;
+    CDrawnMenu* popup = CDrawnMenu::FromHandle(record.menu);
+    CDrawnMenu* bar = popup != nullptr ? popup->ParentObject() : nullptr;
     if (bar == nullptr || bar->isPopup != 0) return;
     const RECT placed = {record.x, record.y, record.x + size.cx, record.y + size.cy};
     RECT overlap = {};
@@ -80,7 +89,7 @@ bool CDrawnMenuLook::OnSubclass(HWND window, MenuWindowRecord& record)
 
 void CDrawnMenuLook::OnUnsubclass(HWND window, MenuWindowRecord& record)
 {
-    if (CDrawnMenu* popup = record.menu != nullptr ? CDrawnMenu::FromHandle(record.menu) : nullptr)
+    if (CDrawnMenu* popup = CDrawnMenu::FromHandle(record.menu))
         popup->OnPopupClosed(GetParent(window));
     if ((record.flags & MenuWindowBorderRemoved) == 0) return;
     const DWORD style = record.style | ((record.flags & MenuWindowOnMenuMessage) ? WS_VISIBLE : 0);
@@ -127,11 +136,7 @@ bool CDrawnMenuLook::GetInnerRect(HWND window, RECT& inner)
 
 bool CDrawnMenuLook::EraseBackground(HWND window, HDC dc)
 {
-    RECT client = {};
-    GetClientRect(window, &client);
-    client.left -= 2;
-    client.right -= 1;
-    FillSolid(dc, client, GetSysColor(COLOR_MENU));
+    FillSolid(dc, ErasedArea(window), GetSysColor(COLOR_MENU));
     return true;
 }
 
@@ -139,11 +144,7 @@ bool CDrawnMenuLookFlat::EraseBackground(HWND window, HDC dc)
 {
     const MenuWindowRecord* record = FindMenuWindowRecord(window);
     if (record == nullptr || record->menu == nullptr) return CDrawnMenuLook::EraseBackground(window, dc);
-    RECT client = {};
-    GetClientRect(window, &client);
-    client.left -= 2;
-    client.right -= 1;
-    FillSolid(dc, client, MenuColor());
+    FillSolid(dc, ErasedArea(window), MenuColor());
     return true;
 }
 

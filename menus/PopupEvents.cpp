@@ -56,7 +56,7 @@ void CDrawnMenu::OnPopupOpening()
 int CDrawnMenu::OnPopupClosed(HWND window)
 {
     Renumber(*this, false);
-    CDrawnMenu* parent = parentMenu != nullptr ? FromHandle(parentMenu) : nullptr;
+    CDrawnMenu* parent = ParentObject();
     if (parent == nullptr) return 0;
     parent->openPopups -= 1;
     if (parent->isPopup != 0) return 0;
@@ -70,8 +70,7 @@ void AnnouncePopup(HWND frame, HMENU popup)
     PendingPopupMenu = popup;
     CDrawnMenu* menu = CDrawnMenu::FromHandle(popup);
     if (menu != nullptr) menu->OnPopupOpening();
-    CDrawnMenu* parent = menu != nullptr && menu->parentMenu != nullptr ? CDrawnMenu::FromHandle(menu->parentMenu)
-                                                                        : nullptr;
+    CDrawnMenu* parent = menu != nullptr ? menu->ParentObject() : nullptr;
     if (parent == nullptr) return;
     const bool firstOpen = parent->openPopups == 0;
     parent->openPopups += 1;
