@@ -2,16 +2,16 @@
 
 #include "app/ControlAnchor.h"
 #include "app/WindowPlacement.h"
-#include "clean/CookiesKiller.h"
-#include "clean/DeletionEngine.h"
-#include "clean/TemporaryFilesCleaner.h"
+#include "app/ResultCommands.h"
+#include "app/ResultLineDrawing.h"
+#include "app/StatusLine.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "scan/ResultList.h"
 #include "scan/StandardScan.h"
 #include "scan/StartupFolders.h"
-#include "scan/StatusLine.h"
+#include "app/StatusLine.h"
 
 CDustrelView::CDustrelView() : CFormView(IDD_MAIN_FORM) {}
 
@@ -40,11 +40,21 @@ bool CDustrelView::OnCommand(UINT id, UINT code)
     return false;
 }
 
+LRESULT CDustrelView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DRAWITEM && wParam == IDC_RESULT_LIST) {
+        DrawResultLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), m_Results);
+        return TRUE;
+    }
+    return CFormView::WindowProc(message, wParam, lParam);
+}
+
 HWND CDustrelView::FrameHandle() const { return GetParentFrame() ? GetParentFrame()->m_hWnd : nullptr; }
 
 void CDustrelView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
+    FitResultLineHeight(m_ResultList.m_hWnd);
     GetParentFrame()->RecalcLayout();
     ResizeParentToFit();
 
@@ -88,37 +98,37 @@ void CDustrelView::OnDestroy()
     WritePlacement(*AfxGetApp(), FrameHandle());
 }
 
-void CDustrelView::OnViewRefresh() { RunStandardScan(m_ResultList, FrameHandle(), g_StartupFolders); }
+void CDustrelView::OnViewRefresh() { RunStandardScan(m_Results, FrameHandle(), g_StartupFolders); }
 
 void CDustrelView::OnEditSelectAll()
 {
-    SetAllSelected(m_ResultList, true);
+    m_Results.SetAllSelected(true);
     UpdateStatus();
 }
 
 void CDustrelView::OnEditUnselectAll()
 {
-    SetAllSelected(m_ResultList, false);
+    m_Results.SetAllSelected(false);
     UpdateStatus();
 }
 
 void CDustrelView::OnSelChangeResultList() { UpdateStatus(); }
 
-void CDustrelView::OnEditDelete() { DeleteSelected(m_ResultList, FrameHandle()); }
+void CDustrelView::OnEditDelete() { DeleteSelected(m_Results, FrameHandle()); }
 
-void CDustrelView::OnEditRecycle() { RecycleSelected(m_ResultList, FrameHandle()); }
+void CDustrelView::OnEditRecycle() { RecycleSelected(m_Results, FrameHandle()); }
 
-void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_ResultList, FrameHandle(), g_StartupFolders); }
+void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_Results, FrameHandle(), g_StartupFolders); }
 
-void CDustrelView::OnOptionsIetemp() { RunTemporaryFilesCleaner(m_ResultList, FrameHandle(), g_StartupFolders); }
+void CDustrelView::OnOptionsIetemp() { RunTemporaryFilesCleaner(m_Results, FrameHandle(), g_StartupFolders); }
 
-void CDustrelView::UpdateStatus() { ::UpdateStatus(m_ResultList, FrameHandle()); }
+void CDustrelView::UpdateStatus() { ::UpdateStatus(m_Results, FrameHandle()); }
 
-void CDustrelView::OnUpdateEditSelectAll(CCmdUI* cmdUI) { cmdUI->Enable(IsSelectAllEnabled(CountLines(m_ResultList))); }
+void CDustrelView::OnUpdateEditSelectAll(CCmdUI* cmdUI) { cmdUI->Enable(IsSelectAllEnabled(m_Results.Counts())); }
 
 void CDustrelView::OnUpdateEditSelection(CCmdUI* cmdUI)
 {
-    cmdUI->Enable(IsSelectionCommandEnabled(CountLines(m_ResultList)));
+    cmdUI->Enable(IsSelectionCommandEnabled(m_Results.Counts()));
 }
 
 void CDustrelView::OnUpdateOptionsCookies(CCmdUI* cmdUI) { cmdUI->Enable(g_bCookiesEnabled); }

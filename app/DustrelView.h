@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/FormView.h"
+#include "app/ResultListView.h"
 #include "framework/ListBox.h"
 
 // The main view: the result list, filling the window, and the commands on it.
@@ -9,6 +10,7 @@ public:
     CDustrelView();
 
     CListBox m_ResultList;
+    ResultListView m_Results{m_ResultList};
 
     void OnInitialUpdate() override;
     bool OnCmdMsg(UINT id, CCmdUI* cmdUI) override;
@@ -25,6 +27,7 @@ public:
     void OnUpdateEditSelection(CCmdUI* cmdUI);
     void OnUpdateOptionsCookies(CCmdUI* cmdUI);
     void UpdateStatus();
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

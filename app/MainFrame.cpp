@@ -27,9 +27,9 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
         !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
         return -1;
 
-    static const UINT indicators[] = {ID_SEPARATOR};
+    static const UINT indicators[] = {ID_SEPARATOR, IDS_SELECTED_BYTES};
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
-        !m_wndStatusBar.SetIndicators(indicators, 1))
+        !m_wndStatusBar.SetIndicators(indicators, 2))
         return -1;
 
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);

@@ -2,7 +2,6 @@
 
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
-#include "scan/StatusLine.h"
 
 #include <shellapi.h>
 
@@ -10,13 +9,13 @@
 
 namespace {
 
-bool IsDotName(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
-
 // A last name the system's path parsing would change (a trailing dot or
-// space) would address another item.
-bool EndsAddressably(const std::string& path)
+// space) would address another item; so would a path with wildcards, which
+// is what a name outside the code page comes back as ("??????.log").
+bool IsAddressablePath(const std::string& path)
 {
-    return !path.empty() && path.back() != '.' && path.back() != ' ' && path.back() != '\\';
+    return !path.empty() && path.back() != '.' && path.back() != ' ' && path.back() != '\\' &&
+           path.find_first_of("*?") == std::string::npos;
 }
 
 struct Split {
@@ -49,21 +48,28 @@ bool Exists(const std::string& path)
     return FindEntry(path, entry);
 }
 
+std::uint64_t EntryBytes(const WIN32_FIND_DATAA& entry)
+{
+    return (std::uint64_t{entry.nFileSizeHigh} << 32) | entry.nFileSizeLow;
+}
+
 // Where the item a path names really lies, when it lies there itself: its
 // resolved path, or empty when it is missing or reached through a link. The
 // name compared is the one on disk, so a name from the catalogue in another
 // letter case or in its short form still matches.
-std::string ResolvedInPlace(const std::string& path, WIN32_FIND_DATAA& entry)
+std::string ResolvedInPlace(const std::string& path, const WIN32_FIND_DATAA& entry)
 {
     const Split split = SplitPath(path);
-    if (split.name.empty() || !FindEntry(path, entry)) return {};
+    if (split.name.empty()) return {};
     const std::string resolvedParent = ResolvedPath(split.parent);
     if (resolvedParent.empty() || !LiesWhereNamed(path, resolvedParent, entry.cFileName)) return {};
     return JoinPath(resolvedParent, entry.cFileName);
 }
 
-// Opens an item itself for `access`, and only when it lies where its name
-// says; the caller then works on exactly the item that was checked.
+// Opens an item itself for `access` (besides looking at it), and only when it
+// lies where its name says; the caller then works on exactly the item that
+// was checked. Only the rights the caller uses are asked for: a user may hold
+// the right to delete an item without the right to change its attributes.
 HANDLE OpenInPlace(const std::string& path, DWORD access, const std::string& resolvedFolder, const char* name)
 {
     HANDLE item = CreateFileA(path.c_str(), access | FILE_READ_ATTRIBUTES,
@@ -72,153 +78,204 @@ HANDLE OpenInPlace(const std::string& path, DWORD access, const std::string& res
     if (item == INVALID_HANDLE_VALUE) return item;
     if (LiesWhereNamed(item, resolvedFolder, name)) return item;
     CloseHandle(item);
+    SetLastError(ERROR_CANT_ACCESS_FILE);
     return INVALID_HANDLE_VALUE;
 }
 
+bool IsReadOnly(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_READONLY) != 0; }
+
+// The right to write attributes, asked for only where the read-only bit is to go.
+DWORD AttributeAccess(DWORD attributes) { return IsReadOnly(attributes) ? FILE_WRITE_ATTRIBUTES : 0; }
+
 void ClearReadOnly(HANDLE item, DWORD attributes)
 {
-    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) return;
+    if (!IsReadOnly(attributes)) return;
     FILE_BASIC_INFO basic = {};  // zero times are left as they are
     basic.FileAttributes = AttributesWithoutReadOnly(attributes);
     SetFileInformationByHandle(item, FileBasicInfo, &basic, sizeof basic);
 }
 
-// Deletes a file through a handle to the entry itself: the check and the
-// removal concern the same item, and a link that the platform reports as a
-// plain file (Wine) is never deleted through to its target.
-void DeleteFileInPlace(const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes)
+KeptReason ReasonOf(DWORD error)
 {
-    HANDLE file = OpenInPlace(path, DELETE | FILE_WRITE_ATTRIBUTES, resolvedFolder, name);
-    if (file == INVALID_HANDLE_VALUE) return;
-    ClearReadOnly(file, attributes);
-    FILE_DISPOSITION_INFO disposition = {TRUE};
-    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
-    CloseHandle(file);
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return KeptReason::InUse;
+    case ERROR_ACCESS_DENIED:
+        return KeptReason::AccessDenied;
+    case ERROR_CANT_ACCESS_FILE:
+        return KeptReason::Link;
+    case ERROR_DIR_NOT_EMPTY:
+        return KeptReason::PartlyRemoved;
+    default:
+        return KeptReason::NotRemoved;
+    }
 }
 
-int RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes);
+// What a tree's removal achieved so far.
+struct Tally {
+    std::uint64_t bytes = 0;  // of the files deleted
+    bool anyLeft = false;     // something in it stayed
+};
+
+// Deletes a file through a handle to the entry itself: the check and the
+// removal concern the same item, and a link that the platform reports as a
+// plain file (Wine) is never deleted through to its target. The system's
+// error when it stays.
+DWORD DeleteFileInPlace(const std::string& path, const std::string& resolvedFolder, const char* name,
+                        DWORD attributes)
+{
+    HANDLE file = OpenInPlace(path, DELETE | AttributeAccess(attributes), resolvedFolder, name);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError();
+    ClearReadOnly(file, attributes);
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    const bool marked = SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+    const DWORD error = marked ? ERROR_SUCCESS : GetLastError();
+    CloseHandle(file);
+    return error;
+}
+
+bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes, Tally& tally);
 
 // One entry of a folder being removed. Every check compares with where the
 // folder was found to lie before, never with where it resolves now: a folder
 // swapped for a link meanwhile has no child that passes.
-void RemoveChild(const std::string& folder, const std::string& resolvedFolder, const WIN32_FIND_DATAA& entry)
+void RemoveChild(const std::string& folder, const std::string& resolvedFolder, const WIN32_FIND_DATAA& entry,
+                 Tally& tally)
 {
     const char* name = entry.cFileName;
     if (IsDotName(name)) return;
     const std::string child = JoinPath(folder, name);
-    if (!FitsPathLimit(child) || !EndsAddressably(child)) return;
+    if (!FitsPathLimit(child) || !IsAddressablePath(child)) {
+        tally.anyLeft = true;
+        return;
+    }
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     const bool link = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     if (!directory && !link) {
-        DeleteFileInPlace(child, resolvedFolder, name, entry.dwFileAttributes);
+        if (DeleteFileInPlace(child, resolvedFolder, name, entry.dwFileAttributes) == ERROR_SUCCESS)
+            tally.bytes += EntryBytes(entry);
+        else
+            tally.anyLeft = true;
         return;
     }
-    HANDLE item = OpenInPlace(child, FILE_WRITE_ATTRIBUTES, resolvedFolder, name);
-    if (item == INVALID_HANDLE_VALUE) return;
+    HANDLE item = OpenInPlace(child, link ? 0 : AttributeAccess(entry.dwFileAttributes), resolvedFolder, name);
+    if (item == INVALID_HANDLE_VALUE) {
+        tally.anyLeft = true;
+        return;
+    }
     if (link) {
+        // A link goes as itself; what it points at is not ours.
         CloseHandle(item);
-        if (directory) RemoveDirectoryA(child.c_str());
-        else DeleteFileA(child.c_str());
+        const bool removed = directory ? RemoveDirectoryA(child.c_str()) : DeleteFileA(child.c_str());
+        if (!removed) tally.anyLeft = true;
         return;
     }
     ClearReadOnly(item, entry.dwFileAttributes);
     CloseHandle(item);
-    RemoveTreeAt(child, JoinPath(resolvedFolder, name), entry.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!RemoveTreeAt(child, JoinPath(resolvedFolder, name), entry.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY, tally))
+        tally.anyLeft = true;
 }
 
-int RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes)
+// Empties a folder and removes it; whether it is gone.
+bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes, Tally& tally)
 {
     const std::string pattern = JoinPath(folder, "*.*");
-    if (!FitsPathLimit(pattern)) return -1;
+    if (!FitsPathLimit(pattern)) return false;
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return -1;
+    if (search == INVALID_HANDLE_VALUE) return false;
     do {
-        RemoveChild(folder, resolvedFolder, entry);
+        RemoveChild(folder, resolvedFolder, entry, tally);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
 
-    if (attributes & FILE_ATTRIBUTE_READONLY) {
+    if (IsReadOnly(attributes)) {
         const Split resolved = SplitPath(resolvedFolder);
         HANDLE self = OpenInPlace(folder, FILE_WRITE_ATTRIBUTES, resolved.parent, resolved.name.c_str());
-        if (self == INVALID_HANDLE_VALUE) return -1;
+        if (self == INVALID_HANDLE_VALUE) return false;
         ClearReadOnly(self, attributes);
         CloseHandle(self);
     }
-    return RemoveDirectoryA(folder.c_str()) ? 0 : -1;
+    return RemoveDirectoryA(folder.c_str()) != FALSE;
 }
 
-// Removes one selected line's item; the line's own path, for the check after.
-std::string RemoveItem(const std::string& line, bool toRecycleBin)
+Removal Kept(KeptReason reason, std::uint64_t bytes = 0) { return {Outcome::Kept, reason, bytes}; }
+
+Removal RemoveTree(const std::string& folder, const std::string& resolved, DWORD attributes)
 {
-    const bool folder = IsFolderEntry(line);
-    const std::string path = folder ? FolderPathOf(line) : line;
-    if (!FitsPathLimit(path) || !EndsAddressably(path)) return {};
-    if (toRecycleBin) {
-        MoveToRecycleBin(path);
-    } else if (folder) {
-        RemoveFolderTree(path);
-    } else {
-        WIN32_FIND_DATAA entry;
-        const Split resolved = SplitPath(ResolvedInPlace(path, entry));
-        if (!resolved.name.empty()) DeleteFileInPlace(path, resolved.parent, entry.cFileName, entry.dwFileAttributes);
-    }
-    return path;
+    Tally tally;
+    if (RemoveTreeAt(folder, resolved, attributes, tally)) return {Outcome::Removed, KeptReason::None, tally.bytes};
+    const DWORD error = GetLastError();
+    if (tally.anyLeft || tally.bytes > 0) return Kept(KeptReason::PartlyRemoved, tally.bytes);
+    return Kept(ReasonOf(error));
 }
 
-void RemoveSelected(const CListBox& list, HWND frame, bool toRecycleBin)
-{
-    BeginWait(frame);
-    for (int index = list.GetCount() - 1; index >= 0; --index) {
-        if (!list.GetSel(index)) continue;
-        const std::string path = RemoveItem(list.GetText(index), toRecycleBin);
-        if (!path.empty() && !Exists(path)) list.DeleteString(index);
-    }
-    UpdateStatus(list, frame);
-}
-
-}  // namespace
-
-bool IsFolderEntry(const std::string& line) { return line.size() >= 3 && line.compare(line.size() - 3, 3, "...") == 0; }
-
-std::string FolderPathOf(const std::string& line)
-{
-    std::string path = line;
-    while (!path.empty() && path.back() == '.') path.pop_back();
-    while (path.size() > 3 && path.back() == '\\') path.pop_back();
-    return path;
-}
-
-int RemoveFolderTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA self;
-    const std::string resolved = ResolvedInPlace(folder, self);
-    if (resolved.empty()) return -1;
-    if (self.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return RemoveDirectoryA(folder.c_str()) ? 0 : -1;
-    return RemoveTreeAt(folder, resolved, self.dwFileAttributes);
-}
-
-bool MoveToRecycleBin(const std::string& path)
+Removal MoveToRecycleBin(const Result& result)
 {
     // Room for the full path and the second terminator that ends the shell's list.
     char from[MAX_PATH + 2] = {};
     char* namePart = nullptr;
-    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, from, &namePart);
-    if (length == 0 || length >= MAX_PATH || std::strcmp(from, path.c_str()) != 0) return false;
-    // A link goes to the shell only where it can be moved as itself.
-    WIN32_FIND_DATAA entry;
-    if (ResolvedInPlace(path, entry).empty()) return false;
+    const DWORD length = GetFullPathNameA(result.path.c_str(), MAX_PATH, from, &namePart);
+    if (length == 0 || length >= MAX_PATH || std::strcmp(from, result.path.c_str()) != 0)
+        return Kept(KeptReason::Unaddressable);
 
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from;
     // Should the Recycle Bin refuse the item, the shell would delete it for
     // good without a word, and its own deletion follows links: it must ask.
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_FILESONLY | FOF_WANTNUKEWARNING;
-    SHFileOperationA(&operation);
-    return true;
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_FILESONLY | FOF_WANTNUKEWARNING | FOF_SILENT;
+    const int error = SHFileOperationA(&operation);
+    if (!Exists(result.path)) return {Outcome::Recycled, KeptReason::None, result.bytes};
+    return Kept(error == 0 ? KeptReason::NotRemoved : ReasonOf(static_cast<DWORD>(error)));
 }
 
-void DeleteSelected(const CListBox& list, HWND frame) { RemoveSelected(list, frame, false); }
+}  // namespace
 
-void RecycleSelected(const CListBox& list, HWND frame) { RemoveSelected(list, frame, true); }
+const char* KeptReasonName(KeptReason reason)
+{
+    switch (reason) {
+    case KeptReason::None: return "";
+    case KeptReason::GoneBefore: return "gone before";
+    case KeptReason::PathTooLong: return "path too long";
+    case KeptReason::Unaddressable: return "cannot be addressed";
+    case KeptReason::Link: return "link";
+    case KeptReason::InUse: return "in use";
+    case KeptReason::AccessDenied: return "access denied";
+    case KeptReason::PartlyRemoved: return "partly removed";
+    case KeptReason::NotRemoved: return "not removed";
+    }
+    return "";
+}
+
+// An item that is itself a link or junction is kept whole: removing it would
+// free nothing of what the line stands for, and following it would reach
+// what is not ours. Only items that lie where their names say are touched.
+Removal RemoveResult(const Result& result, RemovalMode mode)
+{
+    const std::string& path = result.path;
+    if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
+    if (!IsAddressablePath(path)) return Kept(KeptReason::Unaddressable);
+    WIN32_FIND_DATAA entry;
+    if (!FindEntry(path, entry)) return Kept(KeptReason::GoneBefore);
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return Kept(KeptReason::Link);
+    const std::string resolved = ResolvedInPlace(path, entry);
+    if (resolved.empty()) return Exists(path) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
+
+    if (mode == RemovalMode::Recycle) return MoveToRecycleBin(result);
+    const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (directory != result.folder) return Kept(KeptReason::NotRemoved);
+    if (directory) return RemoveTree(path, resolved, entry.dwFileAttributes);
+
+    const Split split = SplitPath(resolved);
+    const DWORD error = DeleteFileInPlace(path, split.parent, entry.cFileName, entry.dwFileAttributes);
+    if (error == ERROR_SUCCESS) return {Outcome::Removed, KeptReason::None, EntryBytes(entry)};
+    return Kept(ReasonOf(error));
+}
+
+Removal RemoveFolderTree(const std::string& folder)
+{
+    return RemoveResult(ResultOfLine(FolderEntryText(folder)), RemovalMode::Delete);
+}

@@ -1,31 +1,55 @@
 #pragma once
 
-#include "framework/ListBox.h"
+#include "scan/Results.h"
 
-#include <windows.h>
-
+#include <cstdint>
 #include <string>
 
-// Removing what the user selected. A line leaves the list only when its item
-// is gone afterwards; an item that stayed keeps its line and its selection,
-// so the count tells the user that something is left.
+// Removing found items, one result at a time, with an account of what became
+// of each. Nothing is removed but the item a result names, and no link is
+// followed.
 
-// A line ending in "..." stands for a whole folder.
-bool IsFolderEntry(const std::string& line);
-// The folder of a folder entry: the line without its trailing dots (and the
-// backslash a name such as "Printhood\" leaves).
-std::string FolderPathOf(const std::string& line);
+enum class RemovalMode { Delete, Recycle };
+
+enum class Outcome { Listed, Removed, Recycled, Kept };
+
+// Why an item stayed.
+enum class KeptReason {
+    None,
+    GoneBefore,      // nothing was there to remove
+    PathTooLong,     // its path does not fit the platform's limit
+    Unaddressable,   // its name cannot be given to the system exactly
+    Link,            // it is a link or junction, or reached through one
+    InUse,           // another program holds it open
+    AccessDenied,    // the system refused it
+    PartlyRemoved,   // a folder some of whose content stayed
+    NotRemoved,      // anything else the system reported
+};
+
+struct Removal {
+    Outcome outcome = Outcome::Listed;
+    KeptReason reason = KeptReason::None;
+    // What the removal freed (Delete) or moved to the Recycle Bin (Recycle):
+    // the sizes of the files actually gone.
+    std::uint64_t bytes = 0;
+};
+
+// A short English name of a reason, as reports give it ("in use").
+const char* KeptReasonName(KeptReason reason);
+
+// Deletes a result's item for good (a folder with everything in it) or moves
+// it to the Recycle Bin.
+Removal RemoveResult(const Result& result, RemovalMode mode);
+
+// Whether a line should leave the list after its removal: its item is gone.
+inline bool LeavesList(const Removal& removal)
+{
+    return removal.outcome == Outcome::Removed || removal.outcome == Outcome::Recycled ||
+           removal.reason == KeptReason::GoneBefore;
+}
 
 // Removes a folder with everything in it, depth first, clearing read-only
-// bits on the way. A link is removed as itself and never entered; where the
-// platform cannot remove a link without reaching its target, the link stays.
-// 0 when the folder itself is gone, -1 when it is not.
-int RemoveFolderTree(const std::string& folder);
-
-// Hands one item to the shell's Recycle Bin; false when its full path cannot
-// be formed exactly.
-bool MoveToRecycleBin(const std::string& path);
-
-// Shift+Del and Del: every selected line, from the last to the first.
-void DeleteSelected(const CListBox& list, HWND frame);
-void RecycleSelected(const CListBox& list, HWND frame);
+// bits on the way. A link inside is removed as itself and never entered;
+// where the platform cannot remove a link without reaching its target, the
+// link stays. A folder that is itself a link is left alone.
+Removal RemoveFolderTree(const std::string& folder);

@@ -1,9 +1,6 @@
 #include "clean/TemporaryFilesCleaner.h"
 
-#include "framework/Strings.h"
-#include "res/resource.h"
 #include "scan/Walkers.h"
-#include "traces/IETDlg.h"
 
 #include <shlobj.h>
 
@@ -32,41 +29,29 @@ const char* const IeTempWindowsFolders[] = {
     "WinSxS\\InstallTemp",
 };
 
-void ListFixedDrive(const CListBox& list, const std::string& drive)
+void ListFixedDrive(ResultSet& results, const std::string& drive)
 {
-    for (const char* folder : IeTempDriveFolders) AddFolderEntry(list, drive, folder);
-    AddFolderEntry(list, drive, "Inetpub\\Scripts");
-    AddSubfolderMatches(list, drive, "Program Files\\Netscape\\Users\\Default", "netscape.hst");
+    for (const char* folder : IeTempDriveFolders) AddFolderEntry(results, drive, folder);
+    AddFolderEntry(results, drive, "Inetpub\\Scripts");
+    AddSubfolderMatches(results, drive, "Program Files\\Netscape\\Users\\Default", "netscape.hst");
 }
 
 }  // namespace
 
-void ListTemporaryFiles(const CListBox& list, const StartupFolders& folders)
+void ListTemporaryFiles(ResultSet& results, const StartupFolders& folders)
 {
     for (const std::string& root : folders.DriveList)
-        if (root.size() >= 2 && GetDriveTypeA(root.c_str()) == DRIVE_FIXED) ListFixedDrive(list, root.substr(0, 2));
+        if (root.size() >= 2 && GetDriveTypeA(root.c_str()) == DRIVE_FIXED) ListFixedDrive(results, root.substr(0, 2));
 
-    for (const char* folder : IeTempWindowsFolders) AddFolderEntry(list, folders.WindowsFolder, folder);
-    AddSubfolderMatches(list, folders.WindowsFolder, "Temp", "*.*");
+    for (const char* folder : IeTempWindowsFolders) AddFolderEntry(results, folders.WindowsFolder, folder);
+    AddSubfolderMatches(results, folders.WindowsFolder, "Temp", "*.*");
 
     // Without a known profile folder the relative path would name a folder
     // at the root of whatever drive is current: that one is not searched.
     if (std::getenv("USERPROFILE") != nullptr && !folders.ProfileFolder.empty())
-        AddSubfolderMatches(list, folders.ProfileFolder, "Local Settings\\Temp", "*.*");
+        AddSubfolderMatches(results, folders.ProfileFolder, "Local Settings\\Temp", "*.*");
 
     char internetCache[MAX_PATH] = "";
     if (SHGetSpecialFolderPathA(nullptr, internetCache, CSIDL_INTERNET_CACHE, FALSE))
-        AddMatches(list, internetCache, "*.*");
-}
-
-void RunTemporaryFilesCleaner(const CListBox& list, HWND frame, const StartupFolders& folders)
-{
-    list.ResetContent();
-    const std::string caption = LoadStringTail(ID_OPTIONS_IETEMP) + " - " + LoadResourceString(AFX_IDS_APP_TITLE);
-    SetWindowTextA(frame, caption.c_str());
-    ListTemporaryFiles(list, folders);
-
-    // The dialog belongs to the view that holds the list.
-    CIETDlg dialog(GetParent(list.m_hWnd));
-    dialog.DoModal();
+        AddMatches(results, internetCache, "*.*");
 }

@@ -20,9 +20,52 @@ bool CStatusBar::Create(CWnd* parent, DWORD style, UINT id)
 
 bool CStatusBar::SetIndicators(const UINT* ids, int count)
 {
-    if (count != 1 || ids[0] != ID_SEPARATOR) return false;
-    int edge = -1;
-    return SendMessage(SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&edge)) != 0;
+    if (count < 1 || count > 8 || ids[0] != ID_SEPARATOR) return false;
+    m_paneCount = count;
+    FitPanes();
+    return SendMessage(SB_GETPARTS) == count;
+}
+
+int CStatusBar::TextWidth(int pane) const
+{
+    // Wide text: the narrow measure would read it in the font's code page.
+    std::wstring text(LOWORD(SendMessage(SB_GETTEXTLENGTHW, static_cast<WPARAM>(pane))) + 1u, L'\0');
+    text.resize(LOWORD(::SendMessageW(m_hWnd, SB_GETTEXTW, static_cast<WPARAM>(pane),
+                                      reinterpret_cast<LPARAM>(&text[0]))));
+    HDC dc = ::GetDC(m_hWnd);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    SIZE extent = {};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(m_hWnd, dc);
+    return extent.cx;
+}
+
+void CStatusBar::FitPanes()
+{
+    int borders[3] = {};
+    SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    // The size grip takes the bar's height at its right end.
+    const int grip = client.bottom - client.top;
+    int edges[8];
+    int right = client.right - grip;
+    for (int pane = m_paneCount - 1; pane >= 1; --pane) {
+        edges[pane] = pane == m_paneCount - 1 ? -1 : right;
+        right -= TextWidth(pane) + 4 * borders[0] + 2 * borders[2];
+    }
+    edges[0] = right > 0 ? right : 0;
+    if (m_paneCount == 1) edges[0] = -1;
+    SendMessage(SB_SETPARTS, static_cast<WPARAM>(m_paneCount), reinterpret_cast<LPARAM>(edges));
+}
+
+LRESULT CStatusBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CControlBar::WindowProc(message, wParam, lParam);
+    const bool laterPaneText = (message == SB_SETTEXTA || message == SB_SETTEXTW) && LOBYTE(wParam) > 0;
+    if (laterPaneText || message == WM_SIZE || message == WM_SETFONT) FitPanes();
+    return result;
 }
 
 void CStatusBar::SetPaneText(int pane, const std::string& text) const

@@ -39,6 +39,10 @@
 
 #define IDS_CLEANUP_COMPLETED 0xE002
 #define IDS_PLEASE_WAIT 0xE003
+// The status bar's size pane: the selected lines' total, and what a removal freed or moved.
+#define IDS_SELECTED_BYTES 0xE004
+#define IDS_FREED_BYTES 0xE005
+#define IDS_RECYCLED_BYTES 0xE006
 
 #define ID_EDIT_SELECT_ALL 32771
 #define ID_EDIT_UNSELECT_ALL 32772

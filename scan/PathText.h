@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 // A path the platform can take in one piece: shorter than its path limit.
@@ -18,3 +19,31 @@ inline std::string JoinPath(const std::string& folder, const std::string& name)
 
 // The line of a folder entry: the folder's path followed at once by "...".
 inline std::string FolderEntryText(const std::string& folderPath) { return folderPath + "..."; }
+
+// A line ending in "..." stands for a whole folder.
+inline bool IsFolderEntry(const std::string& line)
+{
+    return line.size() >= 3 && line.compare(line.size() - 3, 3, "...") == 0;
+}
+
+// The folder of a folder entry: the line without its trailing dots (and the
+// backslash a name such as "Printhood\" leaves).
+inline std::string FolderPathOf(const std::string& line)
+{
+    std::string path = line;
+    while (!path.empty() && path.back() == '.') path.pop_back();
+    while (path.size() > 3 && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+// "." and "..", which every folder listing holds.
+inline bool IsDotName(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
+
+// A name that ends in a dot or a space is one the system's path parsing
+// would change: addressed through a path, it names another item (and a
+// trailing "..." would make its line read as a folder).
+inline bool IsAddressableName(const char* name)
+{
+    const size_t length = std::strlen(name);
+    return length > 0 && name[length - 1] != '.' && name[length - 1] != ' ';
+}

@@ -1,13 +1,12 @@
 #include "scan/Walkers.h"
 
+#include "scan/FolderSize.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
 
 #include <io.h>
 #include <windows.h>
 
-#include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -41,21 +40,6 @@ private:
     bool m_entered = false;
 };
 
-bool IsDotName(const char* name)
-{
-    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
-}
-
-// A name that ends in a dot or a space is one the system's path parsing
-// would change: addressed through a path, it names another item (and a
-// trailing "..." would make its line read as a folder). Such a hit is left
-// alone, not listed and not touched.
-bool IsAddressable(const char* name)
-{
-    const size_t length = std::strlen(name);
-    return length > 0 && name[length - 1] != '.' && name[length - 1] != ' ';
-}
-
 // Clears the read-only bit of a hit, keeping its other attributes. Skipped
 // when the bit is clear (an attribute write is costly) and for a link: the
 // write would reach its target. It goes through a handle to the hit itself,
@@ -80,59 +64,16 @@ void ClearReadOnly(const std::string& folder, std::string& resolvedFolder, const
     CloseHandle(item);
 }
 
-// The list's own order: its locale, letter case ignored.
-struct ListOrder {
-    LCID locale;
-
-    std::string Key(const std::string& text) const
-    {
-        const int size = LCMapStringA(locale, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, nullptr, 0);
-        std::string key(static_cast<size_t>(size > 0 ? size : 0), '\0');
-        if (size > 0) LCMapStringA(locale, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, &key[0], size);
-        return key;
-    }
-    bool Before(const std::string& a, const std::string& b) const
-    {
-        return CompareStringA(locale, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
-    }
-};
-
-// Adds the lines of one search, each at its sorted place. A sorted list box
-// finds that place itself, but compares strings the slow way for every line
-// and moves the lines after it; sorting the batch by sort keys and merging it
-// into the list costs a fraction of that on a folder of many thousand hits.
-// The list's drawing is held meanwhile, or a shown list would update its
-// scroll bar for every line.
-void AddLines(const CListBox& list, std::vector<std::string>& lines)
+std::uint64_t HitBytes(const std::string& path, const WIN32_FIND_DATAA& hit)
 {
-    if (lines.empty()) return;
-    const ListOrder order = {static_cast<LCID>(SendMessageA(list.m_hWnd, LB_GETLOCALE, 0, 0))};
-    std::vector<std::pair<std::string, std::string*>> keyed;
-    keyed.reserve(lines.size());
-    for (std::string& line : lines) keyed.emplace_back(order.Key(line), &line);
-    std::sort(keyed.begin(), keyed.end());
-
-    SendMessageA(list.m_hWnd, WM_SETREDRAW, FALSE, 0);
-    int first = 0;
-    int count = list.GetCount();
-    for (const auto& entry : keyed) {
-        const std::string& line = *entry.second;
-        int last = count;
-        while (first < last) {
-            const int middle = first + (last - first) / 2;
-            if (order.Before(line, list.GetText(middle))) last = middle;
-            else first = middle + 1;
-        }
-        SendMessageA(list.m_hWnd, LB_INSERTSTRING, first, reinterpret_cast<LPARAM>(line.c_str()));
-        ++first;
-        ++count;
-    }
-    SendMessageA(list.m_hWnd, WM_SETREDRAW, TRUE, 0);
+    if (hit.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return 0;
+    if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FolderTreeBytes(path);
+    return (std::uint64_t{hit.nFileSizeHigh} << 32) | hit.nFileSizeLow;
 }
 
 }  // namespace
 
-void AddMatches(const CListBox& list, const std::string& folder, const char* pattern)
+void AddMatches(ResultSet& results, const std::string& folder, const char* pattern)
 {
     if (folder.empty() || !FitsPathLimit(folder) || _access(folder.c_str(), 0) != 0) return;
 
@@ -142,32 +83,35 @@ void AddMatches(const CListBox& list, const std::string& folder, const char* pat
     WIN32_FIND_DATAA hit;
     HANDLE search = FindFirstFileA(pattern, &hit);
     if (search == INVALID_HANDLE_VALUE) return;
-    std::vector<std::string> lines;
+    std::vector<Result> hits;
     std::string resolvedFolder;
     do {
-        if (IsDotName(hit.cFileName) || !IsAddressable(hit.cFileName)) continue;
+        if (IsDotName(hit.cFileName) || !IsAddressableName(hit.cFileName)) continue;
         ClearReadOnly(folder, resolvedFolder, hit);
-        std::string entry = JoinPath(folder, hit.cFileName);
-        if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) entry = FolderEntryText(entry);
-        lines.push_back(std::move(entry));
+        std::string path = JoinPath(folder, hit.cFileName);
+        const bool isFolder = (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const std::uint64_t bytes = HitBytes(path, hit);
+        std::string line = isFolder ? FolderEntryText(path) : path;
+        hits.push_back({std::move(line), std::move(path), isFolder, bytes});
     } while (FindNextFileA(search, &hit));
     FindClose(search);
-    AddLines(list, lines);
+    results.Add(std::move(hits));
 }
 
-void AddSubfolderMatches(const CListBox& list, const std::string& base, const char* subfolder,
-                         const char* pattern)
+void AddSubfolderMatches(ResultSet& results, const std::string& base, const char* subfolder, const char* pattern)
 {
     if (base.empty()) return;
-    AddMatches(list, JoinPath(base, subfolder), pattern);
+    AddMatches(results, JoinPath(base, subfolder), pattern);
 }
 
-void AddFolderEntry(const CListBox& list, const std::string& base, const char* name)
+void AddFolderEntry(ResultSet& results, const std::string& base, const char* name)
 {
     if (base.empty()) return;
     const std::string folder = JoinPath(base, name);
     if (!FitsPathLimit(folder)) return;
     const DWORD attributes = GetFileAttributesA(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return;
-    list.AddString(FolderEntryText(folder).c_str());
+    Result entry = ResultOfLine(FolderEntryText(folder));
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) entry.bytes = FolderTreeBytes(entry.path);
+    results.Add(std::move(entry));
 }

@@ -50,28 +50,53 @@ const char* const RecentDocumentKeys[] = {
 // A key goes with all its values and subkeys. A single-key deletion would
 // leave any key with subkeys in place on the NT family ("RecentDocs" has one
 // per extension), so the trace would survive.
+// False when a key that is there stays.
 template <size_t N>
-void DeleteKeys(const char* const (&keys)[N])
+bool DeleteKeys(const char* const (&keys)[N])
 {
-    for (const char* key : keys) RegDeleteTreeA(HKEY_CURRENT_USER, key);
+    bool all = true;
+    for (const char* key : keys) {
+        const LSTATUS status = RegDeleteTreeA(HKEY_CURRENT_USER, key);
+        if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) all = false;
+    }
+    return all;
+}
+
+// Whether a purged folder holds nothing but what it keeps on purpose.
+bool HoldsOnlyDesktopIni(const std::string& folder)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(JoinPath(folder, "*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return true;
+    bool empty = true;
+    do {
+        if (!IsDotName(entry.cFileName) && lstrcmpiA(entry.cFileName, "desktop.ini") != 0) empty = false;
+    } while (empty && FindNextFileA(search, &entry));
+    FindClose(search);
+    return empty;
 }
 
 // The history folders and the Recent folder keep "desktop.ini", which makes
 // them show as what they are, and lose the content of their index files.
-void PurgeTraceFolder(const std::string& folder)
+// A folder that is not there holds no traces.
+bool PurgeTraceFolder(const std::string& folder)
 {
-    if (!folder.empty()) PurgeFolder(folder, false, true);
+    if (folder.empty() || GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+    return PurgeFolder(folder, false, true) && HoldsOnlyDesktopIni(folder);
 }
 
-void ClearUrlHistory()
+// A history object that cannot clear itself (Wine's) keeps no history of
+// its own beyond the folders purged next.
+bool ClearUrlHistory()
 {
     IUrlHistoryStg2* history = nullptr;
     if (FAILED(CoCreateInstance(CLSID_CUrlHistory, nullptr, CLSCTX_INPROC_SERVER, IID_IUrlHistoryStg2,
                                 reinterpret_cast<void**>(&history))) ||
         history == nullptr)
-        return;
-    history->ClearHistory();
+        return false;
+    const HRESULT cleared = history->ClearHistory();
     history->Release();
+    return SUCCEEDED(cleared) || cleared == E_NOTIMPL;
 }
 
 std::string ShellFolder(int csidl)
@@ -97,21 +122,27 @@ TraceFolders ReadTraceFolders()
     return folders;
 }
 
-void CleanTraces(const TraceSelection& selection) { CleanTraces(selection, ReadTraceFolders()); }
+TraceReport CleanTraces(const TraceSelection& selection) { return CleanTraces(selection, ReadTraceFolders()); }
 
-void CleanTraces(const TraceSelection& selection, const TraceFolders& folders)
+TraceReport CleanTraces(const TraceSelection& selection, const TraceFolders& folders)
 {
+    TraceReport report;
+    const auto note = [&report](TraceKind kind, bool done) {
+        if (!done) report.SetFailed(kind);
+    };
     if (selection.Has(TraceKind::UrlHistory)) {
-        ClearUrlHistory();
-        PurgeTraceFolder(folders.LegacyHistory);
-        PurgeTraceFolder(folders.UserHistory);
+        const bool cleared = ClearUrlHistory();
+        const bool legacy = PurgeTraceFolder(folders.LegacyHistory);
+        note(TraceKind::UrlHistory, cleared & legacy & PurgeTraceFolder(folders.UserHistory));
     }
-    if (selection.Has(TraceKind::AutoCompletePasswords)) DeleteKeys(AutoCompletePasswordKeys);
-    if (selection.Has(TraceKind::RunHistory)) DeleteKeys(RunHistoryKeys);
-    if (selection.Has(TraceKind::FindHistory)) DeleteKeys(FindHistoryKeys);
-    if (selection.Has(TraceKind::TypedUrl)) DeleteKeys(TypedUrlKeys);
+    if (selection.Has(TraceKind::AutoCompletePasswords))
+        note(TraceKind::AutoCompletePasswords, DeleteKeys(AutoCompletePasswordKeys));
+    if (selection.Has(TraceKind::RunHistory)) note(TraceKind::RunHistory, DeleteKeys(RunHistoryKeys));
+    if (selection.Has(TraceKind::FindHistory)) note(TraceKind::FindHistory, DeleteKeys(FindHistoryKeys));
+    if (selection.Has(TraceKind::TypedUrl)) note(TraceKind::TypedUrl, DeleteKeys(TypedUrlKeys));
     if (selection.Has(TraceKind::RecentDocuments)) {
-        PurgeTraceFolder(folders.Recent);
-        DeleteKeys(RecentDocumentKeys);
+        const bool purged = PurgeTraceFolder(folders.Recent);
+        note(TraceKind::RecentDocuments, purged & DeleteKeys(RecentDocumentKeys));
     }
+    return report;
 }

@@ -3,7 +3,7 @@
 #include "res/resource.h"
 #include "scan/ResultList.h"
 #include "scan/StartupFolders.h"
-#include "scan/StatusLine.h"
+#include "app/StatusLine.h"
 #include "tests/app/RunningApp.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/Utf8.h"
@@ -113,7 +113,7 @@ TEST_F(CommandsTest, TheWindowStartsWithTheStandardScanDone)
 {
     EXPECT_EQ(app.Frame().GetWindowText(), "Standard - Dustrel .NET");
     app.Command(ID_VIEW_REFRESH);
-    EXPECT_EQ(app.StatusText(), StatusLineText(CountLines(app.List())));
+    EXPECT_EQ(app.StatusText(), StatusLineText(ResultListView(app.List()).Counts()));
 }
 
 TEST_F(CommandsTest, SelectAllAndUnselectAllFollowTheRulesInMenuAndToolbar)

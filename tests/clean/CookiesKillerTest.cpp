@@ -1,5 +1,6 @@
 #include "clean/CookiesKiller.h"
 
+#include "app/ResultCommands.h"
 #include "scan/ResultList.h"
 #include "scan/StandardScan.h"
 #include "tests/scan/ScanTestSupport.h"
@@ -27,6 +28,7 @@ const char Netscape[] = "\\Program Files\\Netscape\\Users\\Default\\";
 struct CookiesKillerTest : ::testing::Test {
     TestFrame frame;
     const CListBox& list = frame.List();
+    ResultListView view{list};
     StartupFolders folders;
 
     void SetUp() override
@@ -34,7 +36,7 @@ struct CookiesKillerTest : ::testing::Test {
         folders.DriveList = ReadDriveList();
         g_bCookiesEnabled = true;
     }
-    void Run() { RunCookiesKiller(list, frame.Frame(), folders); }
+    void Run() { RunCookiesKiller(view, frame.Frame(), folders); }
 };
 
 TEST_F(CookiesKillerTest, ListsTheTextFilesOfTheCookiesFolderAndNetscapeOnFixedDrives)
@@ -78,7 +80,7 @@ TEST_F(CookiesKillerTest, FindingNothingDisablesTheCommandUntilTheNextScan)
     EXPECT_EQ(frame.StatusText(), "Cleanup completed, continue or exit?");
     EXPECT_FALSE(g_bCookiesEnabled);
 
-    RunStandardScan(list, frame.Frame(), folders);
+    RunStandardScan(view, frame.Frame(), folders);
     EXPECT_TRUE(g_bCookiesEnabled);
 }
 

@@ -1,5 +1,8 @@
 #include "clean/DeletionEngine.h"
 
+#include "app/ResultCommands.h"
+#include "scan/PathText.h"
+
 #include "tests/scan/ScanTestSupport.h"
 #include "tests/support/Links.h"
 #include "tests/support/TestFolder.h"
@@ -21,6 +24,7 @@ namespace {
 struct DeletionTest : ::testing::Test {
     TestFrame frame;
     const CListBox& list = frame.List();
+    ResultListView view{list};
     TestFolder outside;
     TestFolder folder;
     std::string canary;
@@ -49,7 +53,7 @@ TEST_F(DeletionTest, TheSelectedLinesGoAndTheOthersKeepTheirOrder)
     }
     for (int index : {2, 5, 7}) list.SetSel(index, true);
 
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
 
     std::vector<std::string> kept = lines;
     for (int index : {7, 5, 2}) kept.erase(kept.begin() + index);
@@ -70,7 +74,7 @@ TEST_F(DeletionTest, AFolderEntryTakesTheWholeTreeWithHiddenSystemAndReadOnlyIte
     Add(tree + "....");  // more dots than three still name the folder
     list.SetSel(0, true);
 
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
 
     EXPECT_FALSE(Exists(tree));
     EXPECT_TRUE(Exists(folder / "Temp"));
@@ -91,7 +95,7 @@ TEST_F(DeletionTest, AnItemThatStaysKeepsItsLineAndItsSelection)
     for (const std::string& line : {held, gone, folder / "tree..."}) Add(line);
     for (int index = 0; index < 3; ++index) list.SetSel(index, true);
 
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
     CloseHandle(holder);
     CloseHandle(insideHolder);
 
@@ -101,6 +105,49 @@ TEST_F(DeletionTest, AnItemThatStaysKeepsItsLineAndItsSelection)
     EXPECT_TRUE(Exists(held));
     EXPECT_TRUE(Exists(heldInside));
     EXPECT_FALSE(Exists(folder / "tree\\free.tmp")) << "the rest of the tree goes";
+}
+
+TEST_F(DeletionTest, EachRemovalTellsWhatBecameOfItsItemAndWhatItFreed)
+{
+    const std::string file = folder.MakeFile("a.log");  // four bytes, as every test file
+    const std::string held = folder.MakeFile("held.log");
+    folder.MakeFile("tree\\one.tmp");
+    folder.MakeFile("tree\\deeper\\two.tmp", FILE_ATTRIBUTE_READONLY);
+    const std::string heldInside = folder.MakeFile("tree\\held.tmp");
+    const std::string linkedFile = outside.MakeFile("linked\\keep.txt");
+    ScopedLink link(folder / "link", outside / "linked", true);
+    ASSERT_TRUE(link.Made());
+    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE insideHolder = CreateFileA(heldInside.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ASSERT_NE(insideHolder, INVALID_HANDLE_VALUE);
+    struct Case {
+        std::string line;
+        Outcome outcome;
+        KeptReason reason;
+        std::uint64_t bytes;
+    };
+    const Case cases[] = {
+        {file, Outcome::Removed, KeptReason::None, 4},
+        {held, Outcome::Kept, KeptReason::InUse, 0},
+        {folder / "tree...", Outcome::Kept, KeptReason::PartlyRemoved, 8},
+        {folder / "link...", Outcome::Kept, KeptReason::Link, 0},
+        {folder / "gone.log", Outcome::Kept, KeptReason::GoneBefore, 0},
+        // What a name outside the code page comes back as.
+        {folder / "??????.log", Outcome::Kept, KeptReason::Unaddressable, 0},
+        {folder / std::string(MAX_PATH, 'x'), Outcome::Kept, KeptReason::PathTooLong, 0},
+    };
+
+    for (const Case& expected : cases) {
+        const Removal removal = RemoveResult(ResultOfLine(expected.line), RemovalMode::Delete);
+        EXPECT_EQ(removal.outcome, expected.outcome) << expected.line;
+        EXPECT_STREQ(KeptReasonName(removal.reason), KeptReasonName(expected.reason)) << expected.line;
+        EXPECT_EQ(removal.bytes, expected.bytes) << expected.line;
+    }
+    CloseHandle(holder);
+    CloseHandle(insideHolder);
+    EXPECT_TRUE(Exists(linkedFile));
+    EXPECT_TRUE(Exists(folder / "link")) << "a line that is itself a link stays whole";
 }
 
 TEST_F(DeletionTest, LinksAreNeverFollowed)
@@ -121,7 +168,7 @@ TEST_F(DeletionTest, LinksAreNeverFollowed)
     list.SetSel(0, true);
     list.SetSel(1, true);
 
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
 
     EXPECT_TRUE(Exists(linkedFile));
     EXPECT_TRUE(Exists(emptyFolder));
@@ -140,7 +187,7 @@ TEST_F(DeletionTest, AFolderReplacedByALinkAfterListingIsNotEntered)
     ScopedLink replaced(listed, target, true);
     ASSERT_TRUE(replaced.Made());
 
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
 
     EXPECT_TRUE(Exists(targetFile));
     EXPECT_TRUE(Exists(target));
@@ -154,7 +201,7 @@ TEST_F(DeletionTest, AFolderNamedInAnotherCaseOrItsShortFormIsRemoved)
     Add(folder / "found.000...");
     list.SetSel(0, true);
 
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
 
     EXPECT_FALSE(Exists(onDisk));
     EXPECT_THAT(Lines(list), IsEmpty());
@@ -173,7 +220,7 @@ TEST_F(DeletionTest, WhatCannotBeAddressedExactlyIsSkipped)
     Add(tooLong);
     for (int index = 0; index < 2; ++index) list.SetSel(index, true);
 
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
 
     EXPECT_FALSE(Exists(plain));
     EXPECT_TRUE(Exists(tree)) << "the name that ends in a dot stays, so its folder does";
@@ -191,9 +238,9 @@ TEST_F(DeletionTest, ItemsNamedInAnyScriptAreRemovedExactly)
     for (const std::string& line : {dotted, plain, chinese + "...", cyrillic}) Add(line);
     Select(dotted);
     Select(chinese + "...");
-    DeleteSelected(list, frame.Frame());
+    DeleteSelected(view, frame.Frame());
     Select(cyrillic);
-    RecycleSelected(list, frame.Frame());
+    RecycleSelected(view, frame.Frame());
 
     EXPECT_FALSE(Exists(dotted));
     EXPECT_FALSE(Exists(chinese));
@@ -229,7 +276,7 @@ TEST_F(DeletionTest, TheRecycleBinTakesFilesAndWholeFolders)
     Select(file);
     Select(tree + "...");
 
-    RecycleSelected(list, frame.Frame());
+    RecycleSelected(view, frame.Frame());
 
     EXPECT_FALSE(Exists(file));
     EXPECT_FALSE(Exists(tree));

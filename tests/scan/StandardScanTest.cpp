@@ -4,7 +4,6 @@
 #include "tests/scan/ScanTestSupport.h"
 #include "tests/support/ScopedVariable.h"
 #include "tests/support/TestFolder.h"
-#include "tests/support/TestFrame.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -21,8 +20,7 @@ namespace {
 // A scan over a Windows folder, application-data folder and all-users folder
 // that the test makes, with the test prefix's drives.
 struct StandardScanTest : ::testing::Test {
-    TestFrame frame;
-    const CListBox& list = frame.List();
+    ResultSet list;
     TestFolder folder;
     StartupFolders folders;
 
@@ -120,7 +118,7 @@ TEST_F(StandardScanTest, ApplicationDataRowsFollowTheVariable)
         EXPECT_THAT(Lines(list), Contains(bak));
         EXPECT_THAT(Lines(list), Contains(recent));
     }
-    list.ResetContent();
+    list.Clear();
     {
         ScopedVariable unset("APPDATA", nullptr);
         StandardScan(list, folders);
@@ -140,7 +138,7 @@ TEST_F(StandardScanTest, AllUsersRowsFollowTheVariable)
         StandardScan(list, folders);
         EXPECT_THAT(LinesUnder(list, folders.AllUsersFolder), ElementsAre(appWatson, watson));
     }
-    list.ResetContent();
+    list.Clear();
     {
         ScopedVariable unset("ALLUSERSPROFILE", nullptr);
         StandardScan(list, folders);
@@ -156,35 +154,6 @@ TEST(StartupFoldersTest, AnAllUsersProfileTooLongForAPathIsUnset)
     EXPECT_EQ(folders.AllUsersFolder, "");
     EXPECT_EQ(folders.SystemDriveRoot, folders.WindowsFolder.substr(0, 3));
     EXPECT_NE(folders.AppDataFolder, "");
-}
-
-TEST_F(StandardScanTest, RefreshTitlesEmptiesScansAndCounts)
-{
-    folder.MakeFile("WINDOWS\\a.old");
-    list.AddString("left from the last command");
-    g_bCookiesEnabled = false;
-
-    RunStandardScan(list, frame.Frame(), folders);
-
-    EXPECT_EQ(frame.Title(), "Standard - Dustrel .NET");
-    EXPECT_TRUE(g_bCookiesEnabled);
-    EXPECT_THAT(Lines(list), Not(Contains("left from the last command")));
-    EXPECT_THAT(Lines(list), Contains(folder / "WINDOWS\\a.old"));
-    EXPECT_EQ(frame.StatusText(), "0 / " + std::to_string(list.GetCount()) + " selected");
-}
-
-TEST_F(StandardScanTest, ASecondScanGivesTheSameListWithNothingSelected)
-{
-    folder.MakeFile("WINDOWS\\a.old");
-    folder.MakeFile("WINDOWS\\b.bmp", FILE_ATTRIBUTE_READONLY);
-    RunStandardScan(list, frame.Frame(), folders);
-    const std::vector<std::string> first = Lines(list);
-    list.SetSel(0, true);
-
-    RunStandardScan(list, frame.Frame(), folders);
-
-    EXPECT_EQ(Lines(list), first);
-    EXPECT_EQ(list.GetSelCount(), 0);
 }
 
 }  // namespace

@@ -10,12 +10,12 @@
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::Pair;
 
 namespace {
 
 struct WalkersTest : ::testing::Test {
-    TestFrame frame;
-    const CListBox& list = frame.List();
+    ResultSet list;
     TestFolder folder;
 };
 
@@ -31,6 +31,29 @@ TEST_F(WalkersTest, EveryMatchIsListedFilesAsPathsFoldersWithDots)
     EXPECT_THAT(Lines(list), ElementsAre(folder / "a.log", folder / "b.txt", folder / "sub..."));
 }
 
+TEST_F(WalkersTest, SizesAreTheFilesAndTheFilesOfAFoldersTreeWithLinksCountingNothing)
+{
+    TestFolder outside;
+    const std::string linked = outside.MakeFolder("linked");
+    outside.MakeFile("linked\\a.tmp");
+    outside.MakeFile("linked\\b.tmp");
+    folder.MakeFile("a.log");  // every file a test makes holds four bytes
+    folder.MakeFile("tree\\one.tmp");
+    folder.MakeFile("tree\\deeper\\two.tmp");
+    folder.MakeFile("tree\\deeper\\three.tmp", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    ScopedLink link(folder / "tree\\to outside", linked, true);
+    ASSERT_TRUE(link.Made());
+
+    AddMatches(list, folder.Path(), "*.*");
+    AddFolderEntry(list, folder.Path(), "tree");
+
+    std::vector<std::pair<std::string, std::uint64_t>> sizes;
+    for (const Result& result : list.Items()) sizes.emplace_back(result.line, result.bytes);
+    EXPECT_THAT(sizes, ElementsAre(Pair(folder / "a.log", 4u), Pair(folder / "tree...", 12u),
+                                   Pair(folder / "tree...", 12u)));
+    EXPECT_EQ(list.TotalBytes(), 28u);
+}
+
 TEST_F(WalkersTest, AMatchingFolderIsListedEvenAsTheOnlyHit)
 {
     folder.MakeFolder("only.log");
@@ -40,27 +63,37 @@ TEST_F(WalkersTest, AMatchingFolderIsListedEvenAsTheOnlyHit)
     EXPECT_THAT(Lines(list), ElementsAre(folder / "only.log..."));
 }
 
+// The results are shown in their own order: it must be the list box's, in
+// whatever locale the list has, also for names outside ASCII (a Russian
+// locale's own code page is not the process's).
 TEST_F(WalkersTest, HitsStandWhereTheListItselfWouldSortThem)
 {
     std::vector<std::string> names = {"b.log", "A.log", "a_b.log", "a-b.log", "Z.LOG", "10.log", "9.log",
                                       "a b.log", "zz.log", "B.LOG2.log", "~x.log", "a.log.log"};
-    // A letter outside ASCII, in the system code page, where that code page has it.
-    char umlaut[32] = "";
-    BOOL lost = FALSE;
-    if (WideCharToMultiByte(CP_ACP, 0, L"\u00e4rger.log", -1, umlaut, sizeof umlaut, nullptr, &lost) > 0 && !lost)
-        names.push_back(umlaut);
-    for (const std::string& name : names) folder.MakeFile(name);
-    const char* earlier[] = {folder.Path().c_str(), "C:\\", "D:\\a.log", "z", ""};
-    TestFrame reference;
-    for (const char* line : earlier) {
-        list.AddString(line);
-        reference.List().AddString(line);
+    // Letters outside ASCII, in the system code page, where that code page has them.
+    for (const wchar_t* wide : {L"\u00e4rger.log", L"\u0436\u0443\u0440.log", L"\u00c9t\u00e9.log", L"\u738b.log"}) {
+        char name[32] = "";
+        BOOL lost = FALSE;
+        if (WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, nullptr, &lost) > 0 && !lost)
+            names.push_back(name);
     }
+    for (const std::string& name : names) folder.MakeFile(name);
+    const char* earlier[] = {folder.Path().c_str(), "C:\\", "D:\\a.log", "z", "", "\xc3\xa9t\xc3\xa9"};
 
-    AddMatches(list, folder.Path(), "*.log");
+    for (LCID locale : {GetUserDefaultLCID(), MAKELCID(MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), SORT_DEFAULT)}) {
+        TestFrame reference;
+        SendMessageA(reference.List().m_hWnd, LB_SETLOCALE, locale, 0);
+        ResultSet results(locale);
+        for (const char* line : earlier) {
+            results.Add(ResultOfLine(line));
+            reference.List().AddString(line);
+        }
 
-    for (const std::string& name : names) reference.List().AddString((folder / name).c_str());
-    EXPECT_EQ(Lines(list), Lines(reference.List()));
+        AddMatches(results, folder.Path(), "*.log");
+
+        for (const std::string& name : names) reference.List().AddString((folder / name).c_str());
+        EXPECT_EQ(Lines(results), Lines(reference.List())) << "locale " << locale;
+    }
 }
 
 TEST_F(WalkersTest, EveryNameIsListedExactlyWhateverItsScript)
@@ -76,7 +109,7 @@ TEST_F(WalkersTest, EveryNameIsListedExactlyWhateverItsScript)
     EXPECT_EQ(GetFileAttributesA(dotted.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_NE(GetFileAttributesA(plain.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "its plain sibling is untouched";
 
-    list.ResetContent();
+    list.Clear();
     AddMatches(list, folder.Path(), "*.log");
     EXPECT_THAT(Lines(list), ::testing::UnorderedElementsAre(chinese, cyrillic, dotted, plain));
 }

@@ -45,6 +45,8 @@ TestFrame::TestFrame()
                               nullptr, nullptr, instance, nullptr);
     m_statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
                                   0, m_frame, reinterpret_cast<HMENU>(AFX_IDW_STATUS_BAR), instance, nullptr);
+    const int paneEdges[] = {400, -1};  // the message pane and the size pane, as the program has them
+    SendMessageA(m_statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(paneEdges));
     m_form = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_FORM), m_frame, FormProc,
                                 reinterpret_cast<LPARAM>(this));
     m_list.Attach(GetDlgItem(m_form, IDC_RESULT_LIST));
@@ -73,12 +75,12 @@ INT_PTR CALLBACK TestFrame::FormProc(HWND form, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-std::string TestFrame::StatusText() const
+std::string TestFrame::StatusText(int pane) const
 {
-    const int length = LOWORD(SendMessageA(m_statusBar, SB_GETTEXTLENGTHA, 0, 0));
+    const int length = LOWORD(SendMessageA(m_statusBar, SB_GETTEXTLENGTHA, pane, 0));
     // The length may count characters rather than bytes: leave room for both.
     std::string text(static_cast<size_t>(length) * 4 + 1, '\0');
-    SendMessageA(m_statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&text[0]));
+    SendMessageA(m_statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(std::strlen(text.c_str()));
     return text;
 }

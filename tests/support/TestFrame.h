@@ -24,7 +24,7 @@ public:
     // What the form does when the list reports a change of selection.
     void OnSelectionChange(std::function<void()> handler) { m_onSelChange = std::move(handler); }
 
-    std::string StatusText() const;
+    std::string StatusText(int pane = 0) const;
     std::string Title() const;
 
     // Clicks a line of the list as a user would.

@@ -1,4 +1,4 @@
-#include "traces/IETDlg.h"
+#include "app/IETDlg.h"
 
 #include "res/resource.h"
 #include "tests/support/TestFrame.h"

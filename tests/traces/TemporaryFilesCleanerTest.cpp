@@ -1,5 +1,6 @@
 #include "clean/TemporaryFilesCleaner.h"
 
+#include "app/ResultCommands.h"
 #include "tests/scan/ScanTestSupport.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestFrame.h"
@@ -39,6 +40,8 @@ const ::testing::Environment* const startOnADrive = ::testing::AddGlobalTestEnvi
 struct TemporaryFilesTest : ::testing::Test {
     TestFrame frame;
     const CListBox& list = frame.List();
+    ResultListView view{list};
+    ResultSet found;
     TestFolder folder;
     StartupFolders folders;
 
@@ -56,7 +59,7 @@ struct TemporaryFilesTest : ::testing::Test {
                              look(dialog);
                              SendMessageA(GetDlgItem(dialog, IDCLOSE), BM_CLICK, 0, 0);
                          }});
-        RunTemporaryFilesCleaner(list, frame.Frame(), folders);
+        RunTemporaryFilesCleaner(view, frame.Frame(), folders);
         EXPECT_EQ(closer.StepsRun(), 1u) << "the Advance dialog did not open";
     }
 
@@ -99,9 +102,9 @@ TEST_F(TemporaryFilesTest, WindowsFoldersAreWholeEntriesAndTempIsListedItemByIte
     folder.MakeFolder("WINDOWS\\Offline Web Pages Backup");
     folder.MakeFile("WINDOWS\\Microsoft.NET\\Framework\\v1.1.4322\\Temporary ASP.NET Files\\x.dll");
 
-    ListTemporaryFiles(list, folders);
+    ListTemporaryFiles(found, folders);
 
-    EXPECT_THAT(LinesUnder(list, folders.WindowsFolder), UnorderedElementsAreArray(expected));
+    EXPECT_THAT(LinesUnder(found, folders.WindowsFolder), UnorderedElementsAreArray(expected));
 }
 
 TEST_F(TemporaryFilesTest, FixedDrivesAreSearchedAndNoOther)
@@ -118,15 +121,15 @@ TEST_F(TemporaryFilesTest, FixedDrivesAreSearchedAndNoOther)
     WriteFile("D:\\Program Files\\Netscape\\Users\\Default\\prefs.js");
     ScopedFolder scripts("D:\\Inetpub\\Scripts");
 
-    ListTemporaryFiles(list, folders);
+    ListTemporaryFiles(found, folders);
 
     std::vector<std::string> setupFolders;
-    for (const std::string& line : Lines(list))
+    for (const std::string& line : Lines(found))
         if (line.size() == 18 && line.substr(1) == ":\\Wininst0.400...") setupFolders.push_back(line);
     std::vector<std::string> expected = {"D:\\Wininst0.400..."};
     for (char letter = 'F'; letter <= 'Y'; ++letter) expected.push_back(std::string(1, letter) + ":\\Wininst0.400...");
     EXPECT_EQ(setupFolders, expected);
-    EXPECT_THAT(LinesUnder(list, "D:\\"),
+    EXPECT_THAT(LinesUnder(found, "D:\\"),
                 UnorderedElementsAreArray({"D:\\Inetpub\\Scripts...", "D:\\Program Files\\Netscape\\Users\\Default\\Cache...",
                                            "D:\\Program Files\\Netscape\\Users\\Default\\netscape.hst",
                                            "D:\\Program Files\\WindowsUpdate...", "D:\\Wininst0.400..."}));
@@ -137,16 +140,16 @@ TEST_F(TemporaryFilesTest, TheUsersTempFolderIsSearchedOnlyWithAProfile)
     const std::string userTemp = folder.MakeFile("Profile\\Local Settings\\Temp\\~wrd0001.tmp");
     {
         ScopedVariable set("USERPROFILE", folders.ProfileFolder.c_str());
-        ListTemporaryFiles(list, folders);
-        EXPECT_EQ(Occurrences(list, userTemp), 1);
+        ListTemporaryFiles(found, folders);
+        EXPECT_EQ(Occurrences(found, userTemp), 1);
     }
-    list.ResetContent();
+    found.Clear();
     {
         ScopedVariable unset("USERPROFILE", nullptr);
-        ListTemporaryFiles(list, folders);
-        EXPECT_THAT(Lines(list), Not(Contains(userTemp)));
+        ListTemporaryFiles(found, folders);
+        EXPECT_THAT(Lines(found), Not(Contains(userTemp)));
     }
-    list.ResetContent();
+    found.Clear();
     {
         // Set, but the shell knew no profile folder: the same folder at the
         // current drive's root is not the user's, and is not searched.
@@ -156,9 +159,9 @@ TEST_F(TemporaryFilesTest, TheUsersTempFolderIsSearchedOnlyWithAProfile)
         const std::string previous = CurrentDirectory();
         ASSERT_TRUE(SetCurrentDirectoryA("D:\\"));
         folders.ProfileFolder.clear();
-        ListTemporaryFiles(list, folders);
+        ListTemporaryFiles(found, folders);
         SetCurrentDirectoryA(previous.c_str());
-        EXPECT_THAT(Lines(list), IsEmpty());
+        EXPECT_THAT(Lines(found), IsEmpty());
     }
 }
 
@@ -170,11 +173,11 @@ TEST_F(TemporaryFilesTest, TheInternetCacheIsListedItemByItem)
     const std::string inside = content.MakeFile("logo.gif");
     ScopedFile page(std::string(cache) + "\\" + UniqueName("page") + ".htm");
 
-    ListTemporaryFiles(list, folders);
+    ListTemporaryFiles(found, folders);
 
-    EXPECT_EQ(Occurrences(list, content.Path() + "..."), 1);
-    EXPECT_EQ(Occurrences(list, page.Path()), 1);
-    EXPECT_EQ(Occurrences(list, inside), 0);
+    EXPECT_EQ(Occurrences(found, content.Path() + "..."), 1);
+    EXPECT_EQ(Occurrences(found, page.Path()), 1);
+    EXPECT_EQ(Occurrences(found, inside), 0);
 }
 
 TEST_F(TemporaryFilesTest, TheCommandEmptiesTitlesListsAndOpensTheDialogEvenWhenNothingIsFound)
@@ -230,7 +233,8 @@ TEST(LanguageTest, TheCaptionComesInTheUserInterfaceLanguage)
     IdleSteps closer(frame.Frame(), MSGF_DIALOGBOX,
                      {[](HWND dialog) { SendMessageA(GetDlgItem(dialog, IDCLOSE), BM_CLICK, 0, 0); }});
 
-    RunTemporaryFilesCleaner(frame.List(), frame.Frame(), folders);
+    ResultListView view{frame.List()};
+    RunTemporaryFilesCleaner(view, frame.Frame(), folders);
 
     EXPECT_EQ(Utf8(frame.Title()), captions.at(name));
 }

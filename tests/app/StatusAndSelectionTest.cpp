@@ -1,6 +1,7 @@
+#include "app/StatusLine.h"
+
 #include "res/resource.h"
 #include "scan/ResultList.h"
-#include "scan/StatusLine.h"
 #include "tests/support/TestFrame.h"
 #include "tests/support/Utf8.h"
 
@@ -14,22 +15,23 @@ namespace {
 struct ResultListTest : ::testing::Test {
     TestFrame frame;
     const CListBox& list = frame.List();
+    ResultListView view{list};
 
     void SetUp() override
     {
-        frame.OnSelectionChange([this] { UpdateStatus(list, frame.Frame()); });
+        frame.OnSelectionChange([this] { UpdateStatus(view, frame.Frame()); });
     }
     void AddLines(int count)
     {
         for (int line = 0; line < count; ++line) list.AddString(("C:\\junk\\file" + std::to_string(line) + ".tmp").c_str());
     }
-    bool SelectAllEnabled() const { return IsSelectAllEnabled(CountLines(list)); }
-    bool SelectionCommandsEnabled() const { return IsSelectionCommandEnabled(CountLines(list)); }
+    bool SelectAllEnabled() const { return IsSelectAllEnabled(view.Counts()); }
+    bool SelectionCommandsEnabled() const { return IsSelectionCommandEnabled(view.Counts()); }
 };
 
 TEST_F(ResultListTest, AnEmptyListOffersNothingAndSaysCleanupCompleted)
 {
-    UpdateStatus(list, frame.Frame());
+    UpdateStatus(view, frame.Frame());
 
     EXPECT_EQ(frame.StatusText(), "Cleanup completed, continue or exit?");
     EXPECT_FALSE(SelectAllEnabled());
@@ -39,19 +41,19 @@ TEST_F(ResultListTest, AnEmptyListOffersNothingAndSaysCleanupCompleted)
 TEST_F(ResultListTest, SelectAllAndUnselectAllCountAndSwitchTheCommands)
 {
     AddLines(5);
-    UpdateStatus(list, frame.Frame());
+    UpdateStatus(view, frame.Frame());
     EXPECT_EQ(frame.StatusText(), "0 / 5 selected");
     EXPECT_TRUE(SelectAllEnabled());
     EXPECT_FALSE(SelectionCommandsEnabled());
 
-    SetAllSelected(list, true);
-    UpdateStatus(list, frame.Frame());
+    view.SetAllSelected(true);
+    UpdateStatus(view, frame.Frame());
     EXPECT_EQ(frame.StatusText(), "5 / 5 selected");
     EXPECT_FALSE(SelectAllEnabled());
     EXPECT_TRUE(SelectionCommandsEnabled());
 
-    SetAllSelected(list, false);
-    UpdateStatus(list, frame.Frame());
+    view.SetAllSelected(false);
+    UpdateStatus(view, frame.Frame());
     EXPECT_EQ(frame.StatusText(), "0 / 5 selected");
     EXPECT_EQ(list.GetSelCount(), 0);
 }
@@ -61,7 +63,7 @@ TEST_F(ResultListTest, AClickTogglesOneLineAndTheCountFollows)
     list.AddString("C:\\same.log");
     list.AddString("C:\\same.log");
     list.AddString("C:\\other.log");
-    UpdateStatus(list, frame.Frame());
+    UpdateStatus(view, frame.Frame());
 
     frame.ClickLine(1);
     EXPECT_EQ(frame.StatusText(), "1 / 3 selected");

@@ -1,8 +1,8 @@
-#include "traces/IETDlg.h"
+#include "app/IETDlg.h"
 
 #include "res/resource.h"
 #include "traces/CleanTraces.h"
-#include "traces/PopupMenu.h"
+#include "app/PopupMenu.h"
 
 #include <windowsx.h>
 

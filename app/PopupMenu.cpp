@@ -1,0 +1,3 @@
+#include "app/PopupMenu.h"
+
+CDrawnMenu g_PopupMenu;

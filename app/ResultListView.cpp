@@ -1,0 +1,69 @@
+#include "app/ResultListView.h"
+
+#include <algorithm>
+
+LCID ResultListView::Locale() const
+{
+    return static_cast<LCID>(SendMessageA(m_list.m_hWnd, LB_GETLOCALE, 0, 0));
+}
+
+void ResultListView::Clear()
+{
+    m_list.ResetContent();
+    m_shown.clear();
+}
+
+// The lines go in already sorted, each at the end, with drawing held: a
+// shown list would otherwise update its scroll bar for every line.
+void ResultListView::Show(const ResultSet& results)
+{
+    HWND list = m_list.m_hWnd;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    SendMessageA(list, LB_INITSTORAGE, results.Size(), 0);
+    for (const Result& result : results.Items()) {
+        m_shown.push_back(result);
+        const LRESULT index = SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(result.line.c_str()));
+        if (index >= 0) SendMessageA(list, LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(&m_shown.back()));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+const Result* ResultListView::ShownAt(int index) const
+{
+    const LRESULT data = SendMessageA(m_list.m_hWnd, LB_GETITEMDATA, index, 0);
+    return data == 0 || data == LB_ERR ? nullptr : reinterpret_cast<const Result*>(data);
+}
+
+Result ResultListView::ResultAt(int index) const
+{
+    const Result* shown = ShownAt(index);
+    return shown ? *shown : ResultOfLine(m_list.GetText(index));
+}
+
+ListCounts ResultListView::Counts() const { return {m_list.GetCount(), m_list.GetSelCount()}; }
+
+std::vector<int> ResultListView::SelectedIndices() const
+{
+    std::vector<int> indices(static_cast<size_t>(std::max(m_list.GetSelCount(), 0)));
+    if (indices.empty()) return indices;
+    const LRESULT count = SendMessageA(m_list.m_hWnd, LB_GETSELITEMS, indices.size(),
+                                       reinterpret_cast<LPARAM>(indices.data()));
+    indices.resize(count == LB_ERR ? 0 : static_cast<size_t>(count));
+    return indices;
+}
+
+std::uint64_t ResultListView::SelectedBytes() const
+{
+    std::uint64_t bytes = 0;
+    for (int index : SelectedIndices())
+        if (const Result* shown = ShownAt(index)) bytes += shown->bytes;
+    return bytes;
+}
+
+void ResultListView::SetAllSelected(bool selected) const
+{
+    for (int index = m_list.GetCount() - 1; index >= 0; --index) m_list.SetSel(index, selected);
+}

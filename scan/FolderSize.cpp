@@ -1,0 +1,36 @@
+#include "scan/FolderSize.h"
+
+#include "scan/PathText.h"
+
+#include <windows.h>
+
+namespace {
+
+std::uint64_t EntryBytes(const WIN32_FIND_DATAA& entry)
+{
+    return (std::uint64_t{entry.nFileSizeHigh} << 32) | entry.nFileSizeLow;
+}
+
+}  // namespace
+
+std::uint64_t FolderTreeBytes(const std::string& folder)
+{
+    const std::string pattern = JoinPath(folder, "*");
+    if (!FitsPathLimit(pattern)) return 0;
+    WIN32_FIND_DATAA entry;
+    // Short names are not needed, and large batches save calls into the system.
+    HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                     FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    std::uint64_t bytes = 0;
+    do {
+        if (IsDotName(entry.cFileName) || !IsAddressableName(entry.cFileName)) continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
+        const std::string child = JoinPath(folder, entry.cFileName);
+        if (!FitsPathLimit(child)) continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) bytes += FolderTreeBytes(child);
+        else bytes += EntryBytes(entry);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return bytes;
+}

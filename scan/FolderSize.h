@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The sum of the sizes of the files in a folder's tree, walked as removal
+// walks it: a link or junction is not entered and counts nothing, and an
+// entry removal would pass over (a path too long, a name that would address
+// another item) is passed over here too.
+std::uint64_t FolderTreeBytes(const std::string& folder);

@@ -1,0 +1,84 @@
+#include "scan/Results.h"
+
+#include "scan/PathText.h"
+#include "scan/WideText.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// Lines are compared as the list box compares them, in UTF-16, whatever
+// code page the locale has of its own. Comparing sort keys byte by byte
+// gives what comparing the texts would.
+std::string SortKey(LCID locale, const std::string& line)
+{
+    const std::wstring wide = WideFromNarrow(line);
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int size = LCMapStringW(locale, flags, wide.c_str(), -1, nullptr, 0);
+    if (size <= 0) return {};
+    std::string key(static_cast<size_t>(size), '\0');
+    LCMapStringW(locale, flags, wide.c_str(), -1, reinterpret_cast<LPWSTR>(&key[0]), size);
+    return key;
+}
+
+}  // namespace
+
+Result ResultOfLine(const std::string& line)
+{
+    const bool folder = IsFolderEntry(line);
+    return {line, folder ? FolderPathOf(line) : line, folder, 0};
+}
+
+void ResultSet::Add(Result result)
+{
+    std::vector<Result> batch;
+    batch.push_back(std::move(result));
+    Add(std::move(batch));
+}
+
+// Sorting a search's hits by key and merging them in costs a fraction of
+// placing each line on its own in a list of many thousand.
+void ResultSet::Add(std::vector<Result> batch)
+{
+    if (batch.empty()) return;
+    std::vector<std::pair<std::string, size_t>> keyed;
+    keyed.reserve(batch.size());
+    for (size_t index = 0; index < batch.size(); ++index) keyed.emplace_back(SortKey(m_locale, batch[index].line), index);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    std::vector<Result> items;
+    std::vector<std::string> keys;
+    items.reserve(m_items.size() + batch.size());
+    keys.reserve(items.capacity());
+    size_t old = 0;
+    for (auto& entry : keyed) {
+        // A line equal to one already there goes after it.
+        while (old < m_items.size() && !(entry.first < m_keys[old])) {
+            items.push_back(std::move(m_items[old]));
+            keys.push_back(std::move(m_keys[old]));
+            ++old;
+        }
+        items.push_back(std::move(batch[entry.second]));
+        keys.push_back(std::move(entry.first));
+    }
+    for (; old < m_items.size(); ++old) {
+        items.push_back(std::move(m_items[old]));
+        keys.push_back(std::move(m_keys[old]));
+    }
+    m_items = std::move(items);
+    m_keys = std::move(keys);
+}
+
+void ResultSet::Clear()
+{
+    m_items.clear();
+    m_keys.clear();
+}
+
+std::uint64_t ResultSet::TotalBytes() const
+{
+    return std::accumulate(m_items.begin(), m_items.end(), std::uint64_t{0},
+                           [](std::uint64_t sum, const Result& result) { return sum + result.bytes; });
+}

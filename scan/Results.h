@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One found item: what its line says, what it names and how big it is.
+struct Result {
+    std::string line;         // the list's text: the path, and "..." after it for a whole folder
+    std::string path;         // the item itself (a folder line's path without its dots)
+    bool folder = false;      // the line stands for a folder and everything in it
+    std::uint64_t bytes = 0;  // the file's size, or the sum of the files in the folder's tree
+};
+
+// The result a line stands for, its size unknown (0).
+Result ResultOfLine(const std::string& line);
+
+// The results of a listing in the list's own order: by their lines, letter
+// case ignored, as the locale sorts them. Equal lines stay in the order found.
+class ResultSet {
+public:
+    explicit ResultSet(LCID locale = LOCALE_USER_DEFAULT) : m_locale(locale) {}
+
+    // Adds the results of one search, each at its sorted place.
+    void Add(std::vector<Result> batch);
+    void Add(Result result);
+    void Clear();
+
+    const std::vector<Result>& Items() const { return m_items; }
+    std::size_t Size() const { return m_items.size(); }
+    std::uint64_t TotalBytes() const;
+
+private:
+    LCID m_locale;
+    std::vector<Result> m_items;
+    std::vector<std::string> m_keys;  // the sort key of each item, in the same order
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// Narrow text is in the process's code page (UTF-8 where the manifest is
+// honoured). Wide functions take it without guessing from a locale or a
+// font, which the narrow ones do.
+std::wstring WideFromNarrow(const std::string& text);
+std::string NarrowFromWide(const std::wstring& text);

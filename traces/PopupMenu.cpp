@@ -1,3 +1,0 @@
-#include "traces/PopupMenu.h"
-
-CDrawnMenu g_PopupMenu;
