@@ -212,8 +212,16 @@ Removal RemoveTree(const std::string& folder, const std::string& resolved, DWORD
     return Kept(ReasonOf(error));
 }
 
-Removal MoveToRecycleBin(const Result& result)
+// Whether the drive of a path keeps a Recycle Bin at all.
+bool HasRecycleBin(const std::string& path)
 {
+    SHQUERYRBINFO info = {sizeof info, 0, 0};
+    return SHQueryRecycleBinA(path.substr(0, 3).c_str(), &info) == S_OK;
+}
+
+Removal MoveToRecycleBin(const Result& result, Prompting prompting)
+{
+    if (prompting == Prompting::Never && !HasRecycleBin(result.path)) return Kept(KeptReason::NoRecycleBin);
     // Room for the full path and the second terminator that ends the shell's list.
     char from[MAX_PATH + 2] = {};
     char* namePart = nullptr;
@@ -245,6 +253,7 @@ const char* KeptReasonName(KeptReason reason)
     case KeptReason::InUse: return "in use";
     case KeptReason::AccessDenied: return "access denied";
     case KeptReason::PartlyRemoved: return "partly removed";
+    case KeptReason::NoRecycleBin: return "no recycle bin";
     case KeptReason::NotRemoved: return "not removed";
     }
     return "";
@@ -253,7 +262,7 @@ const char* KeptReasonName(KeptReason reason)
 // An item that is itself a link or junction is kept whole: removing it would
 // free nothing of what the line stands for, and following it would reach
 // what is not ours. Only items that lie where their names say are touched.
-Removal RemoveResult(const Result& result, RemovalMode mode)
+Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting)
 {
     const std::string& path = result.path;
     if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
@@ -264,7 +273,7 @@ Removal RemoveResult(const Result& result, RemovalMode mode)
     const std::string resolved = ResolvedInPlace(path, entry);
     if (resolved.empty()) return Exists(path) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
 
-    if (mode == RemovalMode::Recycle) return MoveToRecycleBin(result);
+    if (mode == RemovalMode::Recycle) return MoveToRecycleBin(result, prompting);
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (directory != result.folder) return Kept(KeptReason::NotRemoved);
     if (directory) return RemoveTree(path, resolved, entry.dwFileAttributes);

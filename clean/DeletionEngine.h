@@ -11,6 +11,11 @@
 
 enum class RemovalMode { Delete, Recycle };
 
+// Whether the platform may ask the user anything on the way (the Recycle
+// Bin's warning before an item it refuses would be deleted for good). Where
+// it may not, such an item is kept.
+enum class Prompting { Allowed, Never };
+
 enum class Outcome { Listed, Removed, Recycled, Kept };
 
 // Why an item stayed.
@@ -23,6 +28,7 @@ enum class KeptReason {
     InUse,           // another program holds it open
     AccessDenied,    // the system refused it
     PartlyRemoved,   // a folder some of whose content stayed
+    NoRecycleBin,    // the Recycle Bin would not take it, and no one may be asked
     NotRemoved,      // anything else the system reported
 };
 
@@ -39,7 +45,7 @@ const char* KeptReasonName(KeptReason reason);
 
 // Deletes a result's item for good (a folder with everything in it) or moves
 // it to the Recycle Bin.
-Removal RemoveResult(const Result& result, RemovalMode mode);
+Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting = Prompting::Allowed);
 
 // Whether a line should leave the list after its removal: its item is gone.
 inline bool LeavesList(const Removal& removal)
