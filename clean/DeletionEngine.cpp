@@ -16,8 +16,12 @@ bool IsDotName(const char* name) { return std::strcmp(name, ".") == 0 || std::st
 // space) would address another item.
 bool EndsAddressably(const std::string& path)
 {
-    return !path.empty() && path.back() != '.' && path.back() != ' ' && path.back() != '\\';
+    return !path.empty() && path.back() != '.' && path.back() != ' ' && !EndsWithSeparator(path);
 }
+
+// A name outside the code page comes back from the system with "?" for the
+// characters it cannot hold: such a path names no item, or as a pattern others.
+bool HasWildcards(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
 struct Split {
     std::string parent;
@@ -26,7 +30,7 @@ struct Split {
 
 Split SplitPath(const std::string& path)
 {
-    const size_t slash = path.rfind('\\');
+    const size_t slash = LastSeparator(path);
     if (slash == std::string::npos) return {};
     // The parent of "C:\x" is "C:\", not "C:".
     return {path.substr(0, slash == 2 ? 3 : slash), path.substr(slash + 1)};
@@ -36,7 +40,7 @@ Split SplitPath(const std::string& path)
 // itself, and nothing is found for a path with wildcards.
 bool FindEntry(const std::string& path, WIN32_FIND_DATAA& entry)
 {
-    if (path.find_first_of("*?") != std::string::npos) return false;
+    if (HasWildcards(path)) return false;
     HANDLE search = FindFirstFileA(path.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
@@ -62,38 +66,13 @@ std::string ResolvedInPlace(const std::string& path, WIN32_FIND_DATAA& entry)
     return JoinPath(resolvedParent, entry.cFileName);
 }
 
-// Opens an item itself for `access`, and only when it lies where its name
-// says; the caller then works on exactly the item that was checked.
-HANDLE OpenInPlace(const std::string& path, DWORD access, const std::string& resolvedFolder, const char* name)
-{
-    HANDLE item = CreateFileA(path.c_str(), access | FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (item == INVALID_HANDLE_VALUE) return item;
-    if (LiesWhereNamed(item, resolvedFolder, name)) return item;
-    CloseHandle(item);
-    return INVALID_HANDLE_VALUE;
-}
-
-void ClearReadOnly(HANDLE item, DWORD attributes)
-{
-    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) return;
-    FILE_BASIC_INFO basic = {};  // zero times are left as they are
-    basic.FileAttributes = AttributesWithoutReadOnly(attributes);
-    SetFileInformationByHandle(item, FileBasicInfo, &basic, sizeof basic);
-}
-
-// Deletes a file through a handle to the entry itself: the check and the
-// removal concern the same item, and a link that the platform reports as a
-// plain file (Wine) is never deleted through to its target.
+// Deletes a file, or a link as itself, through a handle to the entry itself:
+// the check and the removal concern the same item, and a link that the
+// platform reports as a plain file (Wine) is never deleted through to its
+// target.
 void DeleteFileInPlace(const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes)
 {
-    HANDLE file = OpenInPlace(path, DELETE | FILE_WRITE_ATTRIBUTES, resolvedFolder, name);
-    if (file == INVALID_HANDLE_VALUE) return;
-    ClearReadOnly(file, attributes);
-    FILE_DISPOSITION_INFO disposition = {TRUE};
-    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
-    CloseHandle(file);
+    RemoveInPlace(path, resolvedFolder, name, attributes);
 }
 
 int RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes);
@@ -109,18 +88,15 @@ void RemoveChild(const std::string& folder, const std::string& resolvedFolder, c
     if (!FitsPathLimit(child) || !EndsAddressably(child)) return;
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     const bool link = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-    if (!directory && !link) {
+    if (!directory || link) {
+        // A link goes as itself, its own read-only bit cleared on the way.
         DeleteFileInPlace(child, resolvedFolder, name, entry.dwFileAttributes);
         return;
     }
-    HANDLE item = OpenInPlace(child, FILE_WRITE_ATTRIBUTES, resolvedFolder, name);
+    // Entering needs only what the place check needs, and the attribute
+    // right where the read-only bit must go before the folder can.
+    HANDLE item = OpenInPlace(child, ReadOnlyClearingAccess(entry.dwFileAttributes), resolvedFolder, name);
     if (item == INVALID_HANDLE_VALUE) return;
-    if (link) {
-        CloseHandle(item);
-        if (directory) RemoveDirectoryA(child.c_str());
-        else DeleteFileA(child.c_str());
-        return;
-    }
     ClearReadOnly(item, entry.dwFileAttributes);
     CloseHandle(item);
     RemoveTreeAt(child, JoinPath(resolvedFolder, name), entry.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
@@ -140,7 +116,7 @@ int RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, D
 
     if (attributes & FILE_ATTRIBUTE_READONLY) {
         const Split resolved = SplitPath(resolvedFolder);
-        HANDLE self = OpenInPlace(folder, FILE_WRITE_ATTRIBUTES, resolved.parent, resolved.name.c_str());
+        HANDLE self = OpenInPlace(folder, ReadOnlyClearingAccess(attributes), resolved.parent, resolved.name.c_str());
         if (self == INVALID_HANDLE_VALUE) return -1;
         ClearReadOnly(self, attributes);
         CloseHandle(self);
@@ -153,7 +129,13 @@ std::string RemoveItem(const std::string& line, bool toRecycleBin)
 {
     const bool folder = IsFolderEntry(line);
     const std::string path = folder ? FolderPathOf(line) : line;
-    if (!FitsPathLimit(path) || !EndsAddressably(path)) return {};
+    // Kept, unaddressable: a line the system cannot take exactly.
+    if (!FitsPathLimit(path) || !EndsAddressably(path) || HasWildcards(path)) return {};
+    // Kept, the item itself a link or junction: removing the link frees
+    // nothing, and following it would reach what is not ours. A link inside
+    // a folder being removed still goes as itself.
+    WIN32_FIND_DATAA self;
+    if (FindEntry(path, self) && (self.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return {};
     if (toRecycleBin) {
         MoveToRecycleBin(path);
     } else if (folder) {
@@ -185,7 +167,7 @@ std::string FolderPathOf(const std::string& line)
 {
     std::string path = line;
     while (!path.empty() && path.back() == '.') path.pop_back();
-    while (path.size() > 3 && path.back() == '\\') path.pop_back();
+    while (path.size() > 3 && EndsWithSeparator(path)) path.pop_back();
     return path;
 }
 
@@ -194,7 +176,7 @@ int RemoveFolderTree(const std::string& folder)
     WIN32_FIND_DATAA self;
     const std::string resolved = ResolvedInPlace(folder, self);
     if (resolved.empty()) return -1;
-    if (self.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return RemoveDirectoryA(folder.c_str()) ? 0 : -1;
+    if (self.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return -1;
     return RemoveTreeAt(folder, resolved, self.dwFileAttributes);
 }
 

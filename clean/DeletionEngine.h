@@ -17,9 +17,10 @@ bool IsFolderEntry(const std::string& line);
 std::string FolderPathOf(const std::string& line);
 
 // Removes a folder with everything in it, depth first, clearing read-only
-// bits on the way. A link is removed as itself and never entered; where the
-// platform cannot remove a link without reaching its target, the link stays.
-// 0 when the folder itself is gone, -1 when it is not.
+// bits on the way. A link inside is removed as itself and never entered;
+// where the platform cannot remove a link without reaching its target, the
+// link stays. A folder that is itself a link is left as it is. 0 when the
+// folder itself is gone, -1 when it is not.
 int RemoveFolderTree(const std::string& folder);
 
 // Hands one item to the shell's Recycle Bin; false when its full path cannot
