@@ -14,7 +14,7 @@ namespace {
 // is what a name outside the code page comes back as ("??????.log").
 bool IsAddressablePath(const std::string& path)
 {
-    return !path.empty() && path.back() != '.' && path.back() != ' ' && path.back() != '\\' &&
+    return !path.empty() && path.back() != '.' && path.back() != ' ' && !EndsWithSeparator(path) &&
            path.find_first_of("*?") == std::string::npos;
 }
 
@@ -25,7 +25,7 @@ struct Split {
 
 Split SplitPath(const std::string& path)
 {
-    const size_t slash = path.rfind('\\');
+    const size_t slash = LastSeparator(path);
     if (slash == std::string::npos) return {};
     // The parent of "C:\x" is "C:\", not "C:".
     return {path.substr(0, slash == 2 ? 3 : slash), path.substr(slash + 1)};
@@ -66,35 +66,6 @@ std::string ResolvedInPlace(const std::string& path, const WIN32_FIND_DATAA& ent
     return JoinPath(resolvedParent, entry.cFileName);
 }
 
-// Opens an item itself for `access` (besides looking at it), and only when it
-// lies where its name says; the caller then works on exactly the item that
-// was checked. Only the rights the caller uses are asked for: a user may hold
-// the right to delete an item without the right to change its attributes.
-HANDLE OpenInPlace(const std::string& path, DWORD access, const std::string& resolvedFolder, const char* name)
-{
-    HANDLE item = CreateFileA(path.c_str(), access | FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (item == INVALID_HANDLE_VALUE) return item;
-    if (LiesWhereNamed(item, resolvedFolder, name)) return item;
-    CloseHandle(item);
-    SetLastError(ERROR_CANT_ACCESS_FILE);
-    return INVALID_HANDLE_VALUE;
-}
-
-bool IsReadOnly(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_READONLY) != 0; }
-
-// The right to write attributes, asked for only where the read-only bit is to go.
-DWORD AttributeAccess(DWORD attributes) { return IsReadOnly(attributes) ? FILE_WRITE_ATTRIBUTES : 0; }
-
-void ClearReadOnly(HANDLE item, DWORD attributes)
-{
-    if (!IsReadOnly(attributes)) return;
-    FILE_BASIC_INFO basic = {};  // zero times are left as they are
-    basic.FileAttributes = AttributesWithoutReadOnly(attributes);
-    SetFileInformationByHandle(item, FileBasicInfo, &basic, sizeof basic);
-}
-
 KeptReason ReasonOf(DWORD error)
 {
     switch (error) {
@@ -119,22 +90,6 @@ struct Tally {
     bool anyLeft = false;     // something in it stayed
 };
 
-// Deletes a file through a handle to the entry itself: the check and the
-// removal concern the same item, and a link that the platform reports as a
-// plain file (Wine) is never deleted through to its target. The system's
-// error when it stays.
-DWORD DeleteFileInPlace(const std::string& path, const std::string& resolvedFolder, const char* name,
-                        DWORD attributes)
-{
-    HANDLE file = OpenInPlace(path, DELETE | AttributeAccess(attributes), resolvedFolder, name);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError();
-    ClearReadOnly(file, attributes);
-    FILE_DISPOSITION_INFO disposition = {TRUE};
-    const bool marked = SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
-    const DWORD error = marked ? ERROR_SUCCESS : GetLastError();
-    CloseHandle(file);
-    return error;
-}
 
 bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes, Tally& tally);
 
@@ -153,23 +108,18 @@ void RemoveChild(const std::string& folder, const std::string& resolvedFolder, c
     }
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     const bool link = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-    if (!directory && !link) {
-        if (DeleteFileInPlace(child, resolvedFolder, name, entry.dwFileAttributes) == ERROR_SUCCESS)
-            tally.bytes += EntryBytes(entry);
-        else
-            tally.anyLeft = true;
+    if (!directory || link) {
+        // A link goes as itself, its own read-only bit cleared on the way;
+        // what it points at is not ours, and counts nothing.
+        if (RemoveInPlace(child, resolvedFolder, name, entry.dwFileAttributes) != ERROR_SUCCESS) tally.anyLeft = true;
+        else if (!link) tally.bytes += EntryBytes(entry);
         return;
     }
-    HANDLE item = OpenInPlace(child, link ? 0 : AttributeAccess(entry.dwFileAttributes), resolvedFolder, name);
+    // Entering needs only what the place check needs, and the attribute
+    // right where the read-only bit must go before the folder can.
+    HANDLE item = OpenInPlace(child, ReadOnlyClearingAccess(entry.dwFileAttributes), resolvedFolder, name);
     if (item == INVALID_HANDLE_VALUE) {
         tally.anyLeft = true;
-        return;
-    }
-    if (link) {
-        // A link goes as itself; what it points at is not ours.
-        CloseHandle(item);
-        const bool removed = directory ? RemoveDirectoryA(child.c_str()) : DeleteFileA(child.c_str());
-        if (!removed) tally.anyLeft = true;
         return;
     }
     ClearReadOnly(item, entry.dwFileAttributes);
@@ -191,9 +141,9 @@ bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, 
     } while (FindNextFileA(search, &entry));
     FindClose(search);
 
-    if (IsReadOnly(attributes)) {
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
         const Split resolved = SplitPath(resolvedFolder);
-        HANDLE self = OpenInPlace(folder, FILE_WRITE_ATTRIBUTES, resolved.parent, resolved.name.c_str());
+        HANDLE self = OpenInPlace(folder, ReadOnlyClearingAccess(attributes), resolved.parent, resolved.name.c_str());
         if (self == INVALID_HANDLE_VALUE) return false;
         ClearReadOnly(self, attributes);
         CloseHandle(self);
@@ -279,7 +229,7 @@ Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting
     if (directory) return RemoveTree(path, resolved, entry.dwFileAttributes);
 
     const Split split = SplitPath(resolved);
-    const DWORD error = DeleteFileInPlace(path, split.parent, entry.cFileName, entry.dwFileAttributes);
+    const DWORD error = RemoveInPlace(path, split.parent, entry.cFileName, entry.dwFileAttributes);
     if (error == ERROR_SUCCESS) return {Outcome::Removed, KeptReason::None, EntryBytes(entry)};
     return Kept(ReasonOf(error));
 }

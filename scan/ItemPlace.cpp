@@ -8,16 +8,31 @@ HANDLE OpenToLookAt(const std::string& path)
                        nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-std::string ResolvedPath(HANDLE item)
+namespace {
+
+std::string FinalPath(HANDLE item, DWORD volumeName)
 {
     std::string path(MAX_PATH, '\0');
-    DWORD length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
+    DWORD length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), volumeName);
     if (length >= path.size()) {
         path.resize(length);
-        length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
+        length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), volumeName);
         if (length >= path.size()) return {};
     }
     path.resize(length);
+    return path;
+}
+
+}  // namespace
+
+// A volume without a drive letter has no path with one: its volume GUID path
+// names it instead. A folder and its items lie on one volume and so resolve
+// the same way; an item reached through a link to another volume differs
+// from its folder either way.
+std::string ResolvedPath(HANDLE item)
+{
+    std::string path = FinalPath(item, VOLUME_NAME_DOS);
+    if (path.empty() && GetLastError() == ERROR_PATH_NOT_FOUND) path = FinalPath(item, VOLUME_NAME_GUID);
     return path;
 }
 
@@ -44,4 +59,36 @@ bool LiesWhereNamed(const std::string& path, const std::string& resolvedFolder, 
     const bool inPlace = LiesWhereNamed(item, resolvedFolder, name);
     CloseHandle(item);
     return inPlace;
+}
+
+HANDLE OpenInPlace(const std::string& path, DWORD access, const std::string& resolvedFolder, const char* name)
+{
+    HANDLE item = CreateFileA(path.c_str(), access | FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (item == INVALID_HANDLE_VALUE) return item;
+    if (LiesWhereNamed(item, resolvedFolder, name)) return item;
+    CloseHandle(item);
+    SetLastError(ERROR_CANT_ACCESS_FILE);
+    return INVALID_HANDLE_VALUE;
+}
+
+void ClearReadOnly(HANDLE item, DWORD attributes)
+{
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) return;
+    FILE_BASIC_INFO basic = {};  // zero times are left as they are
+    basic.FileAttributes = AttributesWithoutReadOnly(attributes);
+    SetFileInformationByHandle(item, FileBasicInfo, &basic, sizeof basic);
+}
+
+DWORD RemoveInPlace(const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes)
+{
+    HANDLE item = OpenInPlace(path, DELETE | ReadOnlyClearingAccess(attributes), resolvedFolder, name);
+    if (item == INVALID_HANDLE_VALUE) return GetLastError();
+    ClearReadOnly(item, attributes);
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    const bool marked = SetFileInformationByHandle(item, FileDispositionInfo, &disposition, sizeof disposition);
+    const DWORD error = marked ? ERROR_SUCCESS : GetLastError();
+    CloseHandle(item);
+    return error;
 }

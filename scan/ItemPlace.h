@@ -25,6 +25,30 @@ std::string ResolvedPath(const std::string& path);
 bool LiesWhereNamed(HANDLE item, const std::string& resolvedFolder, const char* name);
 bool LiesWhereNamed(const std::string& path, const std::string& resolvedFolder, const char* name);
 
+// Opens an item itself (a link as the link) for `access`, and only when it
+// lies where its name says; the caller then works on exactly the item that
+// was checked. INVALID_HANDLE_VALUE otherwise, the last error
+// ERROR_CANT_ACCESS_FILE when it lies elsewhere.
+HANDLE OpenInPlace(const std::string& path, DWORD access, const std::string& resolvedFolder, const char* name);
+
+// Clears the read-only bit through a handle opened with
+// ReadOnlyClearingAccess(attributes); nothing when the bit is clear.
+void ClearReadOnly(HANDLE item, DWORD attributes);
+
+// Removes an item that holds no entries of its own (a file, or a link as
+// itself) through a handle to it: the check and the removal concern the same
+// item. The system's error when it stays: ERROR_CANT_ACCESS_FILE when it does
+// not lie where its name says.
+DWORD RemoveInPlace(const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes);
+
+// The right to write attributes, asked only where the read-only bit must be
+// cleared: a user may hold the right to delete an item, or the children of
+// its folder, without it.
+inline DWORD ReadOnlyClearingAccess(DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_READONLY) != 0 ? FILE_WRITE_ATTRIBUTES : 0;
+}
+
 // Attributes for a handle that clear the read-only bit and keep the others
 // that can be set; zero would mean "leave as they are".
 inline DWORD AttributesWithoutReadOnly(DWORD attributes)

@@ -9,11 +9,33 @@
 // Anything longer is skipped, never cut to fit.
 inline bool FitsPathLimit(const std::string& path) { return path.size() < MAX_PATH; }
 
+// Narrow paths are read as characters of the process's code page, never as
+// bytes: in a double-byte code page (932, 936, 949, 950) the second byte of a
+// character may be 0x5C, the backslash, as in "許" (B3 5C in code page 950).
+
+// Where the last backslash of a path stands; npos when it has none.
+inline size_t LastSeparator(const std::string& path)
+{
+    size_t last = std::string::npos;
+    for (size_t at = 0; at < path.size(); ++at) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[at])) && at + 1 < path.size()) ++at;
+        else if (path[at] == '\\') last = at;
+    }
+    return last;
+}
+
+// Whether a path's last character is a backslash. A last byte other than
+// 0x5C settles it without reading the rest.
+inline bool EndsWithSeparator(const std::string& path)
+{
+    return !path.empty() && path.back() == '\\' && LastSeparator(path) == path.size() - 1;
+}
+
 // Joins a name to a folder with one backslash, none added when the folder
 // already ends with one.
 inline std::string JoinPath(const std::string& folder, const std::string& name)
 {
-    if (!folder.empty() && folder.back() == '\\') return folder + name;
+    if (EndsWithSeparator(folder)) return folder + name;
     return folder + '\\' + name;
 }
 
@@ -32,7 +54,7 @@ inline std::string FolderPathOf(const std::string& line)
 {
     std::string path = line;
     while (!path.empty() && path.back() == '.') path.pop_back();
-    while (path.size() > 3 && path.back() == '\\') path.pop_back();
+    while (path.size() > 3 && EndsWithSeparator(path)) path.pop_back();
     return path;
 }
 

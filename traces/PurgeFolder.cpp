@@ -52,7 +52,7 @@ void PurgeEntry(const std::string& folder, const std::string& resolvedFolder, co
     const char* name = entry.cFileName;
     if (IsDotName(name)) return;
     if (!includeDesktopIni && IsNamed(name, "desktop.ini")) return;
-    const std::string child = folder + '\\' + name;
+    const std::string child = JoinPath(folder, name);
     if (!FitsPathLimit(child)) return;
 
     // Where the platform cannot open a link as itself (Wine), any removal
@@ -61,9 +61,10 @@ void PurgeEntry(const std::string& folder, const std::string& resolvedFolder, co
     if (!LiesWhereNamed(child, resolvedFolder, name)) return;
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        // A link or junction goes as itself; what it points at is not ours.
-        if (directory) RemoveDirectoryA(child.c_str());
-        else DeleteFileA(child.c_str());
+        // A link or junction goes as itself, through a handle to the link,
+        // which also clears its own read-only bit; what it points at is not
+        // ours.
+        RemoveInPlace(child, resolvedFolder, name, entry.dwFileAttributes);
         return;
     }
 
@@ -82,7 +83,7 @@ void PurgeEntry(const std::string& folder, const std::string& resolvedFolder, co
 bool PurgeFolderAt(const std::string& folder, const std::string& resolvedFolder, bool includeDesktopIni,
                    bool wipeIndexDat)
 {
-    const std::string pattern = folder + "\\*.*";
+    const std::string pattern = JoinPath(folder, "*.*");
     if (resolvedFolder.empty() || !FitsPathLimit(pattern)) return false;
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
@@ -118,7 +119,7 @@ bool PurgeFolder(const std::string& folder, bool includeDesktopIni, bool wipeInd
 
 bool WipeFile(const std::string& name, const std::string& folder)
 {
-    const std::string path = folder + '\\' + name;
+    const std::string path = JoinPath(folder, name);
     if (!FitsPathLimit(path)) return false;
 
     // Look first, and open for writing only a plain file with this one name:

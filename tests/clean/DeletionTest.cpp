@@ -176,6 +176,30 @@ TEST_F(DeletionTest, LinksAreNeverFollowed)
     EXPECT_EQ(Exists(tree), Occurrences(list, tree + "...") == 1) << "a line stays exactly while its item does";
 }
 
+TEST_F(DeletionTest, ALineWhoseItemIsItselfALinkStaysSelectedForBothCommands)
+{
+    // As the system's compatibility junctions ("Local Settings" and the like).
+    const std::string target = outside.MakeFolder("target");
+    const std::string targetFile = outside.MakeFile("target\\keep.txt");
+    ScopedLink folderLink(folder / "Local Settings", target, true);
+    ScopedLink fileLink(folder / "linked.log", canary, false);
+    ASSERT_TRUE(folderLink.Made() && fileLink.Made());
+    const std::vector<std::string> lines = {folder / "linked.log", folder / "Local Settings..."};
+    for (const std::string& line : lines) Add(line);
+    for (const std::string& line : lines) Select(line);
+
+    DeleteSelected(view, frame.Frame());
+    EXPECT_THAT(Lines(list), ElementsAreArray(lines));
+    EXPECT_EQ(list.GetSelCount(), 2);
+    RecycleSelected(view, frame.Frame());
+
+    EXPECT_THAT(Lines(list), ElementsAreArray(lines));
+    EXPECT_EQ(list.GetSelCount(), 2);
+    EXPECT_TRUE(Exists(folder / "Local Settings"));
+    EXPECT_TRUE(Exists(folder / "linked.log"));
+    EXPECT_TRUE(Exists(targetFile));
+}
+
 TEST_F(DeletionTest, AFolderReplacedByALinkAfterListingIsNotEntered)
 {
     const std::string target = outside.MakeFolder("target");
