@@ -3,6 +3,7 @@
 #include "scan/FolderSize.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
+#include "scan/WideText.h"
 
 #include <io.h>
 #include <windows.h>
@@ -45,26 +46,34 @@ private:
 // write would reach its target. It goes through a handle to the hit itself,
 // checked to lie where its name says, since Wine shows a link to a file as a
 // plain file carrying its target's attributes.
-void ClearReadOnly(const std::string& folder, std::string& resolvedFolder, const WIN32_FIND_DATAA& hit)
+void ClearHitReadOnly(const std::string& folder, std::string& resolvedFolder, const std::string& name,
+                      DWORD attributes)
 {
-    if ((hit.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0) return;
-    if (hit.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return;
-    const std::string path = JoinPath(folder, hit.cFileName);
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0 || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return;
+    const std::string path = JoinPath(folder, name);
     if (!FitsPathLimit(path)) return;
     if (resolvedFolder.empty()) resolvedFolder = ResolvedPath(folder);
-    HANDLE item = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE item = OpenInPlace(path, ReadOnlyClearingAccess(attributes), resolvedFolder, name.c_str());
     if (item == INVALID_HANDLE_VALUE) return;
-    if (LiesWhereNamed(item, resolvedFolder, hit.cFileName)) {
-        FILE_BASIC_INFO basic = {};  // zero times are left as they are
-        basic.FileAttributes = AttributesWithoutReadOnly(hit.dwFileAttributes);
-        SetFileInformationByHandle(item, FileBasicInfo, &basic, sizeof basic);
-    }
+    ClearReadOnly(item, attributes);
     CloseHandle(item);
 }
 
-std::uint64_t HitBytes(const std::string& path, const WIN32_FIND_DATAA& hit)
+// A hit's name as the program's narrow text. Where the code page lacks a
+// character, the narrow functions would give a look-alike ("c" for "ċ"),
+// which names another item or none; it comes out as "?" instead, which
+// names nothing and so is never taken for another item.
+std::string NarrowName(const wchar_t* name)
+{
+    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int size = WideCharToMultiByte(CP_ACP, flags, name, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return {};
+    std::string narrow(static_cast<size_t>(size - 1), '\0');
+    WideCharToMultiByte(CP_ACP, flags, name, -1, &narrow[0], size, nullptr, nullptr);
+    return narrow;
+}
+
+std::uint64_t HitBytes(const std::string& path, const WIN32_FIND_DATAW& hit)
 {
     if (hit.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return 0;
     if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FolderTreeBytes(path);
@@ -80,20 +89,21 @@ void AddMatches(ResultSet& results, const std::string& folder, const char* patte
     CurrentDirectoryScope scope(folder);
     if (!scope.Entered()) return;
 
-    WIN32_FIND_DATAA hit;
-    HANDLE search = FindFirstFileA(pattern, &hit);
+    WIN32_FIND_DATAW hit;
+    HANDLE search = FindFirstFileW(WideFromNarrow(pattern).c_str(), &hit);
     if (search == INVALID_HANDLE_VALUE) return;
     std::vector<Result> hits;
     std::string resolvedFolder;
     do {
-        if (IsDotName(hit.cFileName) || !IsAddressableName(hit.cFileName)) continue;
-        ClearReadOnly(folder, resolvedFolder, hit);
-        std::string path = JoinPath(folder, hit.cFileName);
+        const std::string name = NarrowName(hit.cFileName);
+        if (IsDotName(name.c_str()) || !IsAddressableName(name.c_str())) continue;
+        ClearHitReadOnly(folder, resolvedFolder, name, hit.dwFileAttributes);
+        std::string path = JoinPath(folder, name);
         const bool isFolder = (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         const std::uint64_t bytes = HitBytes(path, hit);
         std::string line = isFolder ? FolderEntryText(path) : path;
         hits.push_back({std::move(line), std::move(path), isFolder, bytes});
-    } while (FindNextFileA(search, &hit));
+    } while (FindNextFileW(search, &hit));
     FindClose(search);
     results.Add(std::move(hits));
 }

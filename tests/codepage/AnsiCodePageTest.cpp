@@ -50,24 +50,29 @@ TEST_F(WesternCodePageTest, ALineWhoseItemCannotBeAddressedStaysSelected)
 {
     const std::wstring file = Wide("") + L"\x041F\x0440\x0438\x0432\x0435\x0442.log";
     const std::wstring tree = Wide("") + L"\x0416\x0443\x0440";
-    HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(created, INVALID_HANDLE_VALUE);
-    CloseHandle(created);
+    // Not "c.log", a look-alike that would name another item.
+    const std::wstring dotted = Wide("") + L"\x010B.log";
+    for (const std::wstring& name : {file, dotted}) {
+        HANDLE created = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(created, INVALID_HANDLE_VALUE);
+        CloseHandle(created);
+    }
     ASSERT_TRUE(CreateDirectoryW(tree.c_str(), nullptr));
     const std::string plain = folder.MakeFile("plain.log");
     AddMatches(found, folder.Path(), "*.*");
     view.Show(found);
-    ASSERT_THAT(Lines(list), UnorderedElementsAre(folder / "???...", folder / "??????.log", plain));
+    ASSERT_THAT(Lines(list), UnorderedElementsAre(folder / "???...", folder / "??????.log", folder / "?.log", plain));
     SelectAll();
 
     DeleteSelected(view, frame.Frame());
-    EXPECT_THAT(Lines(list), UnorderedElementsAre(folder / "???...", folder / "??????.log"));
-    EXPECT_EQ(frame.StatusText(), "2 / 2 selected");
+    EXPECT_THAT(Lines(list), UnorderedElementsAre(folder / "???...", folder / "??????.log", folder / "?.log"));
+    EXPECT_EQ(frame.StatusText(), "3 / 3 selected");
     RecycleSelected(view, frame.Frame());
 
-    EXPECT_THAT(Lines(list), UnorderedElementsAre(folder / "???...", folder / "??????.log"));
-    EXPECT_EQ(frame.StatusText(), "2 / 2 selected");
+    EXPECT_THAT(Lines(list), UnorderedElementsAre(folder / "???...", folder / "??????.log", folder / "?.log"));
+    EXPECT_EQ(frame.StatusText(), "3 / 3 selected");
     EXPECT_TRUE(ExistsWide(file));
+    EXPECT_TRUE(ExistsWide(dotted));
     EXPECT_TRUE(ExistsWide(tree));
     EXPECT_FALSE(Exists(plain));
 }

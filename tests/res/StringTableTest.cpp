@@ -26,6 +26,7 @@ const UINT EveryString[] = {
     ID_PREV_PANE,         ID_INDICATOR_EXT,     ID_INDICATOR_OVR,     ID_INDICATOR_REC,      ID_VIEW_TOOLBAR,
     ID_VIEW_STATUS_BAR,   AFX_IDS_SCSIZE,       AFX_IDS_SCMOVE,       AFX_IDS_SCMINIMIZE,    AFX_IDS_SCMAXIMIZE,
     AFX_IDS_SCNEXTWINDOW, AFX_IDS_SCPREVWINDOW, AFX_IDS_SCCLOSE,      AFX_IDS_SCRESTORE,     AFX_IDS_SCTASKLIST,
+    IDS_SELECTED_BYTES,   IDS_FREED_BYTES,      IDS_RECYCLED_BYTES,
 };
 
 const LANGID English = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
@@ -38,6 +39,17 @@ TEST(StringTableTest, EveryStringExistsInTheThreeLanguages)
         for (LANGID language : {English, Traditional, Simplified})
             EXPECT_FALSE(StringIn(id, language).empty()) << "string " << id << " in language " << std::hex << language;
     EXPECT_FALSE(StringIn(ID_WINDOW_SPLIT, English).empty());
+}
+
+// The size is put into the text in its one place.
+TEST(StringTableTest, EverySizeTextHasOnePlaceForTheSize)
+{
+    for (UINT id : {IDS_SELECTED_BYTES, IDS_FREED_BYTES, IDS_RECYCLED_BYTES})
+        for (LANGID language : {English, Traditional, Simplified}) {
+            const std::wstring text = StringIn(id, language);
+            EXPECT_NE(text.find(L"%s"), std::wstring::npos) << "string " << id << " in language " << std::hex << language;
+            EXPECT_EQ(text.find(L"%s"), text.rfind(L"%s"));
+        }
 }
 
 TEST(StringTableTest, PromptsAndTipsHaveTheSameShapeInEveryLanguage)
