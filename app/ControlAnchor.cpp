@@ -1,5 +1,7 @@
 #include "app/ControlAnchor.h"
 
+#include <algorithm>
+
 CControlAnchor g_ControlAnchor;
 
 namespace {
@@ -51,6 +53,20 @@ void CControlAnchor::AddControl(HWND child, UINT flags)
     ::GetWindowRect(child, &screen);
     RECT client = screen;
     ScreenToClientRect(m_parent, client);
+    // A parent still smaller than the layout its children were made for (the
+    // default frame on a small screen) would give an edge that follows its
+    // size a negative margin, kept through every later size: that edge
+    // starts at the parent's instead.
+    RECT fitted = client;
+    if (flags & (GrowBoth | GrowWidth))
+        fitted.right = std::max(fitted.left, std::min<LONG>(fitted.right, m_lastWidth));
+    if (flags & (GrowBoth | GrowHeight))
+        fitted.bottom = std::max(fitted.top, std::min<LONG>(fitted.bottom, m_lastHeight));
+    if (!::EqualRect(&fitted, &client)) {
+        client = fitted;
+        MoveTo(child, client);
+        ::GetWindowRect(child, &screen);
+    }
     m_children.push_back(child);
     m_clientRects.push_back(client);
     m_screenRects.push_back(screen);

@@ -29,6 +29,8 @@ public:
     virtual void OnParentSize();
     // Records the parent's rectangle and size again and redraws it.
     virtual void Refresh();
+    // An edge that follows the parent's size starts no further out than the
+    // parent's own, so the child never keeps a negative margin.
     virtual void AddControl(HWND child, UINT flags);
     virtual void Attach(HWND parent);
     virtual void RemoveAllControls();

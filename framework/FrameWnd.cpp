@@ -225,7 +225,10 @@ void CFrameWnd::OnInitMenuPopup(HMENU popup, bool systemMenu)
         if (id == 0 || id == static_cast<UINT>(-1)) continue;
         CCmdUI state(id);
         RouteCommandUI(state);
-        ::EnableMenuItem(popup, static_cast<UINT>(index), MF_BYPOSITION | (state.m_enabled ? MF_ENABLED : MF_GRAYED));
+        // Both flags, as the system's own frameworks disable items: Windows
+        // draws an item grayed alone differently from a disabled one.
+        ::EnableMenuItem(popup, static_cast<UINT>(index),
+                         MF_BYPOSITION | (state.m_enabled ? MF_ENABLED : MF_DISABLED | MF_GRAYED));
         if (state.m_checked >= 0)
             ::CheckMenuItem(popup, static_cast<UINT>(index),
                             MF_BYPOSITION | (state.m_checked ? MF_CHECKED : MF_UNCHECKED));

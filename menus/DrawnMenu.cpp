@@ -10,16 +10,28 @@ CDrawnMenu::~CDrawnMenu()
     DestroyOwnerDrawMenu();
 }
 
+namespace {
+
+// A menu loaded for an object that refuses it (it holds another) is nobody's.
+BOOL TakeLoadedMenu(CDrawnMenu& target, HMENU loaded)
+{
+    if (target.LoadMenuHandle(loaded)) return TRUE;
+    if (loaded != nullptr) ::DestroyMenu(loaded);
+    return FALSE;
+}
+
+}  // namespace
+
 CDrawnMenu* CDrawnMenu::FromHandle(HMENU menu) { return dynamic_cast<CDrawnMenu*>(FromHandlePermanent(menu)); }
 
 BOOL CDrawnMenu::LoadMenuById(UINT id)
 {
-    return LoadMenuHandle(::LoadMenuA(MenuResourceModule(), MAKEINTRESOURCEA(id)));
+    return TakeLoadedMenu(*this, ::LoadMenuA(MenuResourceModule(), MAKEINTRESOURCEA(id)));
 }
 
 BOOL CDrawnMenu::LoadMenuByName(LPCSTR name)
 {
-    return LoadMenuHandle(::LoadMenuA(MenuResourceModule(), name));
+    return TakeLoadedMenu(*this, ::LoadMenuA(MenuResourceModule(), name));
 }
 
 BOOL CDrawnMenu::LoadMenuHandle(HMENU menu)

@@ -30,7 +30,11 @@ void CDrawnMenu::DrawItem(LPDRAWITEMSTRUCT request)
         if (isBar && HotBarItemData == request->itemData && (request->itemState & ODS_HOTLIGHT) == 0)
             HotBarItemData = 0;
     }
-    CurrentLook->draw(this, request, isBar);
+    // Windows gives an item disabled with one of MF_GRAYED and MF_DISABLED
+    // only the matching flag; the looks draw either as a disabled item.
+    DRAWITEMSTRUCT drawn = *request;
+    if (drawn.itemState & (ODS_GRAYED | ODS_DISABLED)) drawn.itemState |= ODS_GRAYED | ODS_DISABLED;
+    CurrentLook->draw(this, &drawn, isBar);
 }
 
 void CDrawnMenu::DrawTitle(LPDRAWITEMSTRUCT request, bool isBar)

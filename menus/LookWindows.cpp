@@ -68,12 +68,28 @@ void DrawMenuBarLink(HDC dc, const MenuWindowRecord& record, SIZE size)
     FillSolid(dc, overlap, MenuColor());
 }
 
+// The shadow setting the window was taken over with: turned on or off while
+// the window shows, it changes neither the window's border nor its drawing.
+bool HasSystemShadows(HWND window)
+{
+    const MenuWindowRecord* record = FindMenuWindowRecord(window);
+    return record != nullptr ? (record->flags & MenuWindowSystemShadows) != 0 : SystemDrawsMenuShadows();
+}
+
 // The outer rectangle of the drawn frame: without the system's shadows the
 // look's own shadow takes the last 4 pixels at the right and bottom.
-RECT FrameRect(SIZE size, int inset)
+RECT FrameRect(HWND window, SIZE size, int inset)
 {
-    const int shadow = SystemDrawsMenuShadows() ? 0 : 4;
+    const int shadow = HasSystemShadows(window) ? 0 : 4;
     return {inset, inset, size.cx - inset - shadow, size.cy - inset - shadow};
+}
+
+// The window as the screen shows it, or as it will once shown.
+RECT PlaceOf(HWND window)
+{
+    RECT place = {};
+    GetWindowRect(window, &place);
+    return place;
 }
 
 }  // namespace
@@ -103,19 +119,18 @@ void CDrawnMenuLook::OnUnsubclass(HWND window, MenuWindowRecord& record)
 
 void CDrawnMenuLook::NcCalcSize(HWND window, RECT& proposed)
 {
-    (void)window;
     if (!DrawsBorder()) return;
-    proposed.left += borderLeft;
-    proposed.top += borderTop;
-    proposed.right -= borderRight;
-    proposed.bottom -= borderBottom;
+    const bool systemShadows = HasSystemShadows(window);
+    proposed.left += 2;
+    proposed.top += 2;
+    proposed.right -= systemShadows ? 2 : 5;
+    proposed.bottom -= systemShadows ? 2 : 6;
 }
 
 void CDrawnMenuLook::WindowPosChanging(HWND window, WINDOWPOS& position)
 {
-    (void)window;
     if (!DrawsBorder()) return;
-    const int grow = SystemDrawsMenuShadows() ? -2 : 2;
+    const int grow = HasSystemShadows(window) ? -2 : 2;
     position.cx += grow;
     position.cy += grow;
     position.y -= 1;
@@ -125,7 +140,7 @@ bool CDrawnMenuLook::GetInnerRect(HWND window, RECT& inner)
 {
     if (!GetWindowRect(window, &inner)) return false;
     if (DrawsBorder()) {
-        const int farSide = SystemDrawsMenuShadows() ? 3 : 7;
+        const int farSide = HasSystemShadows(window) ? 3 : 7;
         inner.left += 2;
         inner.top += 2;
         inner.right -= farSide;
@@ -153,9 +168,9 @@ bool CDrawnMenuLook::DrawBorder(HWND window, HDC dc)
     const MenuWindowRecord* record = FindMenuWindowRecord(window);
     if (!DrawsBorder() || record == nullptr) return false;
     const SIZE size = WindowSize(window);
-    FillBand(dc, FrameRect(size, 1), ClientInWindow(window), MenuColor());
-    FrameWithPen(dc, FrameRect(size, 0), GetSysColor(COLOR_HIGHLIGHT));
-    DrawMenuShadow(window, dc, record->x, record->y);
+    FillBand(dc, FrameRect(window, size, 1), ClientInWindow(window), MenuColor());
+    FrameWithPen(dc, FrameRect(window, size, 0), GetSysColor(COLOR_HIGHLIGHT));
+    DrawMenuShadow(window, dc);
     return true;
 }
 
@@ -165,28 +180,30 @@ bool CDrawnMenuLookFlat::DrawBorder(HWND window, HDC dc)
     if (!DrawsBorder() || record == nullptr) return false;
     const SIZE size = WindowSize(window);
     const FlatColors colors = MakeFlatColors(dc);
-    FillBand(dc, FrameRect(size, 1), ClientInWindow(window), colors.backIcon);
-    FrameWithPen(dc, FrameRect(size, 1), colors.backLight);
-    FrameWithPen(dc, FrameRect(size, 0), ColorDarken(MenuColor(), 128));
-    DrawMenuShadow(window, dc, record->x, record->y);
+    FillBand(dc, FrameRect(window, size, 1), ClientInWindow(window), colors.backIcon);
+    FrameWithPen(dc, FrameRect(window, size, 1), colors.backLight);
+    FrameWithPen(dc, FrameRect(window, size, 0), ColorDarken(MenuColor(), 128));
+    DrawMenuShadow(window, dc);
     DrawMenuBarLink(dc, *record, size);
     return true;
 }
 
-void DrawMenuShadow(HWND window, HDC dc, int x, int y)
+void DrawMenuShadow(HWND window, HDC dc)
 {
-    if (SystemDrawsMenuShadows()) return;
-    const SIZE size = WindowSize(window);
-    const int width = size.cx;
-    const int height = size.cy;
-    // The screen is read once: later it shows this window, shadow and all.
     MenuWindowRecord* record = FindMenuWindowRecord(window);
-    if (record != nullptr && record->under == nullptr) CaptureScreenUnder(*record, x, y, width, height);
-    HDC screen = GetDC(nullptr);
-    HDC copy = record != nullptr && record->under != nullptr ? CreateCompatibleDC(screen) : nullptr;
-    HGDIOBJ old = copy != nullptr ? SelectObject(copy, record->under) : nullptr;
+    if (record == nullptr || HasSystemShadows(window)) return;
+    // A window printed before it shows (menu animations) is not on screen
+    // yet: the screen at its place can still be copied.
+    const RECT place = PlaceOf(window);
+    if (!IsWindowVisible(window) && (record->under == nullptr || !EqualRect(&place, &record->underPlace)))
+        CaptureScreenUnder(*record, place, false);
+    if (record->under == nullptr) return;
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    HDC copy = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(copy, record->under);
     auto shade = [&](int px, int py, int amount) {
-        const COLORREF under = copy != nullptr ? GetPixel(copy, px, py) : GetPixel(screen, x + px, y + py);
+        const COLORREF under = GetPixel(copy, px, py);
         SetPixel(dc, px, py, amount > 0 ? ColorDarken(under, amount) : under);
     };
     for (int c = 1; c <= 4; ++c) {
@@ -206,9 +223,6 @@ void DrawMenuShadow(HWND window, HDC dc, int x, int y)
             shade(column, py, amount);
         }
     }
-    if (copy != nullptr) {
-        SelectObject(copy, old);
-        DeleteDC(copy);
-    }
-    ReleaseDC(nullptr, screen);
+    SelectObject(copy, old);
+    DeleteDC(copy);
 }

@@ -82,14 +82,15 @@ BOOL CDrawnMenuIcons::LoadToolBarResource(LPCSTR name, HMODULE resourceModule)
     if (words == nullptr || size < 4 * sizeof(WORD)) return FALSE;
     // Never read past the resource, whatever its item count says.
     const size_t count = std::min<size_t>(words[3], size / sizeof(WORD) - 4);
+    // Variants are made of freshly loaded images only: the list still holds
+    // the variants of the last load when this one fails.
+    if (!LoadBitmapStrip(words[1], words[2], name, resourceModule)) return FALSE;
+    commandIds.clear();
     bool appended = false;
-    if (LoadBitmapStrip(words[1], words[2], name, resourceModule)) {
-        commandIds.clear();
-        for (size_t i = 0; i < count; ++i) {
-            if (words[4 + i] == 0) continue;
-            commandIds.push_back(words[4 + i]);
-            appended = true;
-        }
+    for (size_t i = 0; i < count; ++i) {
+        if (words[4 + i] == 0) continue;
+        commandIds.push_back(words[4 + i]);
+        appended = true;
     }
     BuildVariants();
     return appended;

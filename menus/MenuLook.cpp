@@ -10,9 +10,6 @@ CDrawnMenuLook::CDrawnMenuLook(int lookId, int lookFlags, MenuMeasureRoutine mea
                                MenuDrawRoutine drawRoutine, MenuTitleRoutine titleRoutine)
     : id(lookId), flags(lookFlags), measure(measureRoutine), draw(drawRoutine), drawTitle(titleRoutine)
 {
-    const bool shadows = SystemDrawsMenuShadows();
-    borderRight = shadows ? 2 : 5;
-    borderBottom = shadows ? 2 : 6;
 }
 
 void RegisterMenuLooks()

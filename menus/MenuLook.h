@@ -33,8 +33,10 @@ public:
     virtual bool DrawsBorder() const { return (flags & 1) != 0; }
 
     // What the look does to the menu windows it is given. The border takes
-    // borderLeft..borderBottom off the client area; without the system's
-    // shadows the right and bottom 4 pixels hold the look's own shadow.
+    // 2 pixels off each side of the client area when the system draws menu
+    // shadows; without them 5 at the right and 6 at the bottom, whose outer
+    // 4 hold the look's own shadow. The setting is the one the window was
+    // taken over with.
     virtual bool OnSubclass(HWND window, MenuWindowRecord& record);
     virtual void OnUnsubclass(HWND window, MenuWindowRecord& record);
     virtual void NcCalcSize(HWND window, RECT& proposed);
@@ -51,10 +53,6 @@ public:
     MenuMeasureRoutine measure;
     MenuDrawRoutine draw;
     MenuTitleRoutine drawTitle;
-    int borderLeft = 2;
-    int borderTop = 2;
-    int borderRight;   // 2 when the system draws menu shadows, else 5
-    int borderBottom;  // 2 when the system draws menu shadows, else 6
 };
 
 class CDrawnMenuLookFlat : public CDrawnMenuLook {
@@ -67,10 +65,9 @@ public:
 
 bool SystemDrawsMenuShadows();
 
-// Darkened copies of the screen under the window, at the record's position,
-// in the window's 4-pixel right and bottom margins; nothing when the system
-// draws shadows itself.
-void DrawMenuShadow(HWND window, HDC dc, int x, int y);
+// Darkened copies of the screen under the window in its 4-pixel right and
+// bottom margins; nothing when the system draws shadows itself.
+void DrawMenuShadow(HWND window, HDC dc);
 
 // The six looks in id order, and the one in use.
 extern std::vector<CDrawnMenuLook*> LookRegistry;

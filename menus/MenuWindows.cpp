@@ -121,17 +121,22 @@ void ForgetScreenUnder(MenuWindowRecord& record)
     record.under = nullptr;
 }
 
-// The window is not on screen yet: what it will cover is still there to copy.
-void CaptureBeforeShowing(HWND window, MenuWindowRecord& record, const WINDOWPOS& position)
+// The screen under the window's next place is copied before the window gets
+// there: as it shows, or as it moves while shown.
+void CaptureBeforePlacing(HWND window, MenuWindowRecord& record, const WINDOWPOS& position)
 {
-    if (!(position.flags & SWP_SHOWWINDOW) || IsWindowVisible(window)) return;
+    const bool shown = IsWindowVisible(window) != FALSE;
+    if (!shown && !(position.flags & SWP_SHOWWINDOW)) return;
     RECT now = {};
     GetWindowRect(window, &now);
-    const int x = (position.flags & SWP_NOMOVE) ? now.left : position.x;
-    const int y = (position.flags & SWP_NOMOVE) ? now.top : position.y;
-    const int width = (position.flags & SWP_NOSIZE) ? now.right - now.left : position.cx;
-    const int height = (position.flags & SWP_NOSIZE) ? now.bottom - now.top : position.cy;
-    CaptureScreenUnder(record, x, y, width, height);
+    RECT next = now;
+    if (!(position.flags & SWP_NOMOVE)) OffsetRect(&next, position.x - now.left, position.y - now.top);
+    if (!(position.flags & SWP_NOSIZE)) {
+        next.right = next.left + position.cx;
+        next.bottom = next.top + position.cy;
+    }
+    if (shown && EqualRect(&now, &next)) return;
+    CaptureScreenUnder(record, next, shown);
 }
 
 // A window that moves keeps the library; one that moves and changes size at
@@ -146,8 +151,6 @@ void TrackPosition(HWND window, MenuWindowRecord& record, const WINDOWPOS& posit
         if (position.flags & SWP_NOSIZE) {
             record.x = position.x;
             record.y = position.y;
-            // What it covered is elsewhere now; the next border paint takes a new copy.
-            ForgetScreenUnder(record);
         } else {
             ReleaseMenuWindow(window);
         }
@@ -176,7 +179,7 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (MenuWindowRecord* kept = FindMenuWindowRecord(window)) {
             // Wine makes the window before it announces the popup.
             if (position.flags & SWP_SHOWWINDOW) BindPendingPopup(*kept);
-            CaptureBeforeShowing(window, *kept, position);
+            CaptureBeforePlacing(window, *kept, position);
         }
         break;
     }
@@ -264,10 +267,12 @@ void SubclassMenuWindow(HWND window, bool onMenuMessage)
                                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)),
                                       0,
                                       0,
-                                      onMenuMessage ? DWORD{MenuWindowOnMenuMessage} : 0,
+                                      (onMenuMessage ? DWORD{MenuWindowOnMenuMessage} : 0) |
+                                          (SystemDrawsMenuShadows() ? DWORD{MenuWindowSystemShadows} : 0),
                                       1,
                                       PendingPopupMenu,
-                                      nullptr};
+                                      nullptr,
+                                      {}};
         PendingPopupMenu = nullptr;
         (*MenuWindowMap)[window] = record;
         SetLastError(0);
@@ -277,18 +282,35 @@ void SubclassMenuWindow(HWND window, bool onMenuMessage)
     BindPendingPopup(*record);
 }
 
-void CaptureScreenUnder(MenuWindowRecord& record, int x, int y, int width, int height)
+void CaptureScreenUnder(MenuWindowRecord& record, const RECT& place, bool shown)
 {
-    ForgetScreenUnder(record);
-    if (width <= 0 || height <= 0) return;
-    HDC screen = GetDC(nullptr);
-    HDC copy = CreateCompatibleDC(screen);
-    record.under = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(copy, record.under);
-    BitBlt(copy, 0, 0, width, height, screen, x, y, SRCCOPY);
-    SelectObject(copy, old);
-    DeleteDC(copy);
-    ReleaseDC(nullptr, screen);
+    HBITMAP earlier = record.under;
+    const RECT earlierPlace = record.underPlace;
+    record.under = nullptr;
+    record.underPlace = place;
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    // Without an earlier copy nothing tells what a shown window hides.
+    if (width > 0 && height > 0 && (!shown || earlier != nullptr)) {
+        HDC screen = GetDC(nullptr);
+        HDC copy = CreateCompatibleDC(screen);
+        record.under = CreateCompatibleBitmap(screen, width, height);
+        HGDIOBJ old = SelectObject(copy, record.under);
+        BitBlt(copy, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+        if (shown) {
+            HDC before = CreateCompatibleDC(screen);
+            HGDIOBJ oldBefore = SelectObject(before, earlier);
+            BitBlt(copy, earlierPlace.left - place.left, earlierPlace.top - place.top,
+                   earlierPlace.right - earlierPlace.left, earlierPlace.bottom - earlierPlace.top, before, 0, 0,
+                   SRCCOPY);
+            SelectObject(before, oldBefore);
+            DeleteDC(before);
+        }
+        SelectObject(copy, old);
+        DeleteDC(copy);
+        ReleaseDC(nullptr, screen);
+    }
+    if (earlier != nullptr) DeleteObject(earlier);
 }
 
 void ReleaseMenuWindow(HWND window)

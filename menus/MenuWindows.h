@@ -10,17 +10,21 @@ struct MenuWindowRecord {
     DWORD exStyle;  // as it was when taken over
     int x;          // last known screen position, 0, 0 until the first move
     int y;
-    DWORD flags;       // MenuWindowOnMenuMessage, MenuWindowBorderRemoved
+    DWORD flags;       // MenuWindowOnMenuMessage, MenuWindowBorderRemoved, MenuWindowSystemShadows
     int ncPaintReady;  // 0 between a WM_PRINT and the next WM_NCPAINT
     HMENU menu;        // the popup shown in the window, or null
-    // The screen the window covers, taken before it shows: the drawn shadow
-    // darkens this, never its own earlier pixels.
+    // The screen the window covers, copied while the window is not on screen
+    // at that place: the drawn shadow darkens this, never its own pixels.
     HBITMAP under;
+    RECT underPlace;  // where on the screen `under` was copied
 };
 
 enum : DWORD {
     MenuWindowOnMenuMessage = 1,  // taken over on the 0x1E2 menu message
     MenuWindowBorderRemoved = 2,  // the look took away the border styles
+    // The system drew menu shadows when the window was taken over; its
+    // border keeps that setting for the window's life.
+    MenuWindowSystemShadows = 4,
 };
 
 // The menu message that sizes a menu window before it shows.
@@ -45,8 +49,10 @@ void DestroyMenuWindowMap();
 void SubclassMenuWindow(HWND window, bool onMenuMessage);
 // Gives the window its own procedure and styles back.
 void ReleaseMenuWindow(HWND window);
-// Keeps a copy of the screen a window of this size at x, y is about to cover.
-void CaptureScreenUnder(MenuWindowRecord& record, int x, int y, int width, int height);
+// Keeps a copy of the screen at `place`, which the window is about to cover.
+// Where a shown window lies, the screen shows the window itself: what is
+// under it there comes from the earlier copy.
+void CaptureScreenUnder(MenuWindowRecord& record, const RECT& place, bool shown);
 
 // What a frame does after its own WM_INITMENUPOPUP handling: the popup waits
 // for its window, is brought up to date, and its menu-bar item is repainted

@@ -58,7 +58,11 @@ MenuItemState OpenedItem(const RunningApp& app, int popupIndex, UINT id)
     HMENU popup = GetSubMenu(GetMenu(app.Frame().m_hWnd), popupIndex);
     SendMessageA(app.Frame().m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(popupIndex, FALSE));
     const UINT state = GetMenuState(popup, id, MF_BYCOMMAND);
-    return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
+    // Disabled as the system's frameworks do it: Windows tells the drawing
+    // of an item grayed alone apart from a disabled one.
+    const UINT disabled = state & (MF_GRAYED | MF_DISABLED);
+    EXPECT_TRUE(disabled == 0 || disabled == (MF_GRAYED | MF_DISABLED)) << "item " << id;
+    return {disabled == 0, (state & MF_CHECKED) != 0};
 }
 
 // Closes the next dialog that opens on this thread from inside its own modal

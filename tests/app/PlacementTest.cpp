@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 void ExpectPlacedAt(const RunningApp& app, int left, int top, int width, int height)
@@ -101,18 +103,69 @@ TEST_F(PlacementTest, ClosingSavesTheWindowRectangle)
     ExpectPlacedAt(again, 100, 50, 600, 400);
 }
 
-TEST_F(PlacementTest, TheListFillsTheViewThroughEveryResize)
+// The main frame is made no larger than the given size, as a small screen's
+// default frame is smaller than the main form; later sizes are free.
+class FirstFrameSize {
+public:
+    explicit FirstFrameSize(SIZE size)
+    {
+        s_size = size;
+        m_hook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~FirstFrameSize() { UnhookWindowsHookEx(m_hook); }
+    FirstFrameSize(const FirstFrameSize&) = delete;
+    FirstFrameSize& operator=(const FirstFrameSize&) = delete;
+
+private:
+    // Wine hands hooks copies of what messages point to: the limit is set
+    // in the frame's own procedure.
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        char name[32] = "";
+        if (code == HCBT_CREATEWND && s_size.cx > 0 && GetClassNameA(window, name, sizeof name) > 0 &&
+            lstrcmpA(name, "DustrelFrame") == 0)
+            s_frameProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Limit)));
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK Limit(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        const LRESULT result = CallWindowProcA(s_frameProc, window, message, wParam, lParam);
+        if (message == WM_GETMINMAXINFO && s_size.cx > 0) {
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMaxTrackSize = {s_size.cx, s_size.cy};
+            s_size = {};
+        }
+        return result;
+    }
+    static SIZE s_size;
+    static WNDPROC s_frameProc;
+    HHOOK m_hook;
+};
+SIZE FirstFrameSize::s_size = {};
+WNDPROC FirstFrameSize::s_frameProc = nullptr;
+
+TEST_F(PlacementTest, TheListFillsTheViewThroughEveryResizeWhateverTheFirstSize)
 {
-    RunningApp app;
-    HWND frame = app.Frame().m_hWnd;
-    HWND view = app.View().m_hWnd;
-    for (SIZE size : {SIZE{700, 520}, SIZE{300, 200}, SIZE{900, 700}, SIZE{584, 456}}) {
-        SetWindowPos(frame, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-        Pump();
-        const RECT viewRect = ClientRectOnScreen(view);
-        const RECT listRect = WindowRect(app.List().m_hWnd);
-        EXPECT_TRUE(EqualRect(&viewRect, &listRect)) << size.cx << " x " << size.cy;
-        EXPECT_EQ(GetWindowLongA(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0) << "the view shows scroll bars";
+    for (SIZE first : {SIZE{0, 0}, SIZE{400, 300}}) {
+        std::unique_ptr<FirstFrameSize> small(first.cx > 0 ? new FirstFrameSize(first) : nullptr);
+        RunningApp app;
+        HWND frame = app.Frame().m_hWnd;
+        HWND view = app.View().m_hWnd;
+        RECT form = {0, 0, 320, 200};
+        MapDialogRect(view, &form);
+        for (SIZE size : {SIZE{584, 456}, SIZE{700, 520}, SIZE{300, 200}, SIZE{900, 700}, SIZE{584, 456}}) {
+            SetWindowPos(frame, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+            Pump();
+            const RECT viewRect = ClientRectOnScreen(view);
+            const RECT listRect = WindowRect(app.List().m_hWnd);
+            EXPECT_TRUE(EqualRect(&viewRect, &listRect)) << first.cx << " x " << first.cy << " first, now "
+                                                         << size.cx << " x " << size.cy;
+            EXPECT_EQ(GetWindowLongA(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0) << "the view shows scroll bars";
+        }
+        if (first.cx > 0) {
+            EXPECT_LT(first.cx, form.right) << "the first frame must be smaller than the form for this check";
+        }
     }
 }
 

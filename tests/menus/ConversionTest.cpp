@@ -91,6 +91,16 @@ TEST(ConversionTest, KeepsRecordsOfUnchangedCommandsAndDropsRemovedOnes)
     EXPECT_EQ(std::find(IconSets().begin(), IconSets().end(), set), IconSets().end());
 }
 
+// Keeps every menu its loaders hand over.
+struct OfferedMenu : CDrawnMenu {
+    BOOL LoadMenuHandle(HMENU handle) override
+    {
+        offered.push_back(handle);
+        return CDrawnMenu::LoadMenuHandle(handle);
+    }
+    std::vector<HMENU> offered;
+};
+
 TEST(ConversionTest, WholeMenuResourceBecomesATreeWithTheRootAsMenuBar)
 {
     CDrawnMenu menu;
@@ -136,6 +146,15 @@ TEST(ConversionTest, WholeMenuResourceBecomesATreeWithTheRootAsMenuBar)
     CDrawnMenu other;
     EXPECT_FALSE(other.LoadMenuHandle(root));
     EXPECT_FALSE(other.LoadMenuHandle(reinterpret_cast<HMENU>(0x1234)));
+    // A menu loaded for an object that holds one already is refused and destroyed.
+    OfferedMenu holder;
+    ASSERT_TRUE(holder.LoadMenuById(IDR_MAINFRAME));
+    EXPECT_FALSE(holder.LoadMenuById(IDR_MAINFRAME));
+    EXPECT_FALSE(holder.LoadMenuByName(MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    ASSERT_EQ(holder.offered.size(), 3u);
+    EXPECT_TRUE(IsMenu(holder.offered[0]));
+    EXPECT_FALSE(IsMenu(holder.offered[1]));
+    EXPECT_FALSE(IsMenu(holder.offered[2]));
 
     const std::vector<HMENU> children = menu.subMenus;
     EXPECT_TRUE(menu.DestroyOwnerDrawMenu());

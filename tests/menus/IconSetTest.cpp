@@ -118,6 +118,9 @@ TEST(IconSetTest, ToolBarResourceGivesTheButtonCommandsInOrder)
     EXPECT_TRUE(set.MatchesResource(MAKEINTRESOURCEA(IDR_MAINFRAME), nullptr));
     EXPECT_FALSE(set.MatchesResource(MAKEINTRESOURCEA(IDB_MENU_ICONS), nullptr));
     EXPECT_FALSE(set.MatchesResource(MAKEINTRESOURCEA(IDR_MAINFRAME), GetModuleHandleA("kernel32.dll")));
+    // A module without the bitmap: the images stay as they were.
+    EXPECT_FALSE(set.LoadToolBarResource(MAKEINTRESOURCEA(IDR_MAINFRAME), GetModuleHandleA("kernel32.dll")));
+    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 21);
 
     CDrawnMenuIcons named;
     EXPECT_FALSE(named.LoadToolBarResource("NOSUCHTOOLBAR", nullptr));

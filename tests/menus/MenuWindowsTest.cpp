@@ -68,6 +68,19 @@ void PaintPending(HWND window)
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
+COLORREF ScreenPixel(int x, int y)
+{
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+void SetSystemShadowsAlone(bool on)
+{
+    SystemParametersInfoA(SPI_SETDROPSHADOW, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(on)), 0);
+}
+
 class MenuWindowsTest : public ::testing::Test {
 protected:
     void Open()
@@ -155,6 +168,59 @@ TEST_F(MenuWindowsTest, WithSystemShadowsTheWindowShrinksAndDrawsNoShadow)
         EXPECT_EQ(WindowPixel(menuWindow, w / 2, h - 1), edge);
         EXPECT_EQ(WindowPixel(menuWindow, 0, h / 2), edge);
     });
+}
+
+TEST_F(MenuWindowsTest, TheShadowDarkensWhatLiesUnderTheWindowOnce)
+{
+    SystemShadows shadows(false);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    // Moved a little while shown: part of its new place shows the window itself.
+    frame->WhileOpen(edit, at, [&](HWND menuWindow) {
+        RECT place = {};
+        GetWindowRect(menuWindow, &place);
+        SetWindowPos(menuWindow, nullptr, place.left + 7, place.top + 3, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RedrawWindow(menuWindow, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const int w = Width(place), h = Height(place);
+        for (int c = 1; c <= 4; ++c) {
+            EXPECT_EQ(WindowPixel(menuWindow, w - c, h / 2), ColorDarken(face, 30 * c)) << "column " << c;
+            EXPECT_EQ(WindowPixel(menuWindow, w / 2, h - c), ColorDarken(face, 30 * c)) << "row " << c;
+        }
+    });
+
+    // Printed before any move told the library where it is.
+    const int w = 120, h = 80;
+    HWND unplaced = CreateWindowExA(0, "#32768", "", WS_POPUP, at.x, at.y, w, h, frame->m_hWnd, nullptr, nullptr,
+                                    nullptr);
+    ASSERT_NE(unplaced, nullptr);
+    ASSERT_NE(FindMenuWindowRecord(unplaced), nullptr);
+    ASSERT_NE(ScreenPixel(w - 1, h / 2), face) << "the screen's corner must differ for this check";
+    Canvas canvas(w, h);
+    SendMessageA(unplaced, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_NONCLIENT | PRF_CLIENT);
+    EXPECT_EQ(canvas.Pixel(w - 1, h / 2), ColorDarken(face, 30));
+    DestroyWindow(unplaced);
+}
+
+TEST_F(MenuWindowsTest, AShadowSettingChangedWhileRunningKeepsEachMenuWhole)
+{
+    SystemShadows shadows(false);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    // Turned on while a menu shows: that menu keeps its frame and own shadow.
+    frame->WhileOpen(edit, at, [&](HWND menuWindow) {
+        SetSystemShadowsAlone(true);
+        RedrawWindow(menuWindow, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const PopupShape shape = ShapeOf(menuWindow);
+        const int w = Width(shape.window), h = Height(shape.window);
+        EXPECT_EQ(WindowPixel(menuWindow, w - 5, h / 2), ColorDarken(MenuColor(), 128));
+        EXPECT_EQ(WindowPixel(menuWindow, w - 1, h / 2), ColorDarken(GetSysColor(COLOR_BTNFACE), 30));
+    });
+    // The next menu is shaped for the new setting throughout.
+    const PopupShape plain = ShapeWith(MENU_LOOK_FLAT_NOBORDER);
+    const PopupShape drawn = ShapeWith(MENU_LOOK_FLAT);
+    EXPECT_EQ(Width(drawn.window), Width(plain.window) - 2);
+    EXPECT_EQ(drawn.clientInWindow.right, Width(drawn.window) - 2);
+    EXPECT_EQ(drawn.clientInWindow.bottom, Height(drawn.window) - 2);
 }
 
 TEST_F(MenuWindowsTest, TheClassicLookFramesTheWindowInTheHighlightColour)

@@ -75,20 +75,27 @@ run_as_windows_xp() {  # executable file name...
 }
 
 # Starts Xvfb when there is no display; sets DISPLAY and XVFB_PID.
+# Xvfb takes the first display number free on the whole machine and says
+# which: one chosen here from the lock files in /tmp may be held by a server
+# whose files lie elsewhere (another root or container on this machine).
 XVFB_PID=""
 start_display() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  local said tries=0
+  said=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$said" >/dev/null 2>&1 &
   XVFB_PID=$!
-  local tries=0
-  while [ ! -e "/tmp/.X11-unix/X$n" ]; do
+  until grep -q '^[0-9][0-9]*$' "$said"; do
     tries=$((tries + 1))
-    if [ $tries -gt 100 ]; then echo "Xvfb did not start" >&2; return 1; fi
+    if [ $tries -gt 100 ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
+      rm -f "$said"
+      echo "Xvfb did not start" >&2
+      return 1
+    fi
     sleep 0.1
   done
-  export DISPLAY=":$n"
+  export DISPLAY=":$(head -n 1 "$said")"
+  rm -f "$said"
 }
 
 stop_display() {
