@@ -86,8 +86,16 @@ KeptReason ReasonOf(DWORD error)
 
 // What a tree's removal achieved so far.
 struct Tally {
-    std::uint64_t bytes = 0;  // of the files deleted
-    bool anyLeft = false;     // something in it stayed
+    WorkStatus* status = nullptr;  // told of the bytes freed; asks to stop
+    std::uint64_t bytes = 0;       // of the files deleted
+    bool anyLeft = false;          // something in it stayed
+
+    void Freed(std::uint64_t freed)
+    {
+        bytes += freed;
+        if (status != nullptr) status->AddBytes(freed);
+    }
+    bool StopRequested() const { return status != nullptr && status->StopRequested(); }
 };
 
 
@@ -112,7 +120,7 @@ void RemoveChild(const std::string& folder, const std::string& resolvedFolder, c
         // A link goes as itself, its own read-only bit cleared on the way;
         // what it points at is not ours, and counts nothing.
         if (RemoveInPlace(child, resolvedFolder, name, entry.dwFileAttributes) != ERROR_SUCCESS) tally.anyLeft = true;
-        else if (!link) tally.bytes += EntryBytes(entry);
+        else if (!link) tally.Freed(EntryBytes(entry));
         return;
     }
     // Entering needs only what the place check needs, and the attribute
@@ -136,10 +144,16 @@ bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, 
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return false;
+    if (tally.status != nullptr) tally.status->SetCurrent(folder);
     do {
+        if (tally.StopRequested()) {
+            tally.anyLeft = true;
+            break;
+        }
         RemoveChild(folder, resolvedFolder, entry, tally);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
+    if (tally.anyLeft) return false;
 
     if (attributes & FILE_ATTRIBUTE_READONLY) {
         const Split resolved = SplitPath(resolvedFolder);
@@ -153,9 +167,10 @@ bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, 
 
 Removal Kept(KeptReason reason, std::uint64_t bytes = 0) { return {Outcome::Kept, reason, bytes}; }
 
-Removal RemoveTree(const std::string& folder, const std::string& resolved, DWORD attributes)
+Removal RemoveTree(const std::string& folder, const std::string& resolved, DWORD attributes, WorkStatus* status)
 {
     Tally tally;
+    tally.status = status;
     if (RemoveTreeAt(folder, resolved, attributes, tally)) return {Outcome::Removed, KeptReason::None, tally.bytes};
     const DWORD error = GetLastError();
     if (tally.anyLeft || tally.bytes > 0) return Kept(KeptReason::PartlyRemoved, tally.bytes);
@@ -212,7 +227,7 @@ const char* KeptReasonName(KeptReason reason)
 // An item that is itself a link or junction is kept whole: removing it would
 // free nothing of what the line stands for, and following it would reach
 // what is not ours. Only items that lie where their names say are touched.
-Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting)
+Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting, WorkStatus* status)
 {
     const std::string& path = result.path;
     if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
@@ -223,15 +238,35 @@ Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting
     const std::string resolved = ResolvedInPlace(path, entry);
     if (resolved.empty()) return Exists(path) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
 
-    if (mode == RemovalMode::Recycle) return MoveToRecycleBin(result, prompting);
+    if (mode == RemovalMode::Recycle) {
+        const Removal removal = MoveToRecycleBin(result, prompting);
+        if (status != nullptr) status->AddBytes(removal.bytes);
+        return removal;
+    }
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (directory != result.folder) return Kept(KeptReason::NotRemoved);
-    if (directory) return RemoveTree(path, resolved, entry.dwFileAttributes);
+    if (directory) return RemoveTree(path, resolved, entry.dwFileAttributes, status);
 
     const Split split = SplitPath(resolved);
     const DWORD error = RemoveInPlace(path, split.parent, entry.cFileName, entry.dwFileAttributes);
-    if (error == ERROR_SUCCESS) return {Outcome::Removed, KeptReason::None, EntryBytes(entry)};
-    return Kept(ReasonOf(error));
+    if (error != ERROR_SUCCESS) return Kept(ReasonOf(error));
+    if (status != nullptr) status->AddBytes(EntryBytes(entry));
+    return {Outcome::Removed, KeptReason::None, EntryBytes(entry)};
+}
+
+std::vector<Removal> RemoveResults(const std::vector<Result>& results, RemovalMode mode, Prompting prompting,
+                                   WorkStatus* status)
+{
+    std::vector<Removal> removals(results.size());
+    for (size_t index = 0; index < results.size(); ++index) {
+        if (status != nullptr) {
+            if (status->StopRequested()) break;
+            status->SetCurrent(results[index].path);
+        }
+        removals[index] = RemoveResult(results[index], mode, prompting, status);
+        if (status != nullptr) status->ItemDone();
+    }
+    return removals;
 }
 
 Removal RemoveFolderTree(const std::string& folder)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "scan/Results.h"
+#include "scan/WorkStatus.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Removing found items, one result at a time, with an account of what became
 // of each. Nothing is removed but the item a result names, and no link is
@@ -44,8 +46,16 @@ struct Removal {
 const char* KeptReasonName(KeptReason reason);
 
 // Deletes a result's item for good (a folder with everything in it) or moves
-// it to the Recycle Bin.
-Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting = Prompting::Allowed);
+// it to the Recycle Bin. With a `status`, the bytes freed are told to it as
+// they go, and a folder's removal stops between items when it asks: the
+// folder is then kept, partly removed.
+Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting = Prompting::Allowed,
+                     WorkStatus* status = nullptr);
+
+// Removes the results one after the other, in their order, and tells what
+// became of each; after a stop the rest are left as listed.
+std::vector<Removal> RemoveResults(const std::vector<Result>& results, RemovalMode mode, Prompting prompting,
+                                   WorkStatus* status = nullptr);
 
 // Whether a line should leave the list after its removal: its item is gone.
 inline bool LeavesList(const Removal& removal)

@@ -13,7 +13,7 @@ std::uint64_t EntryBytes(const WIN32_FIND_DATAA& entry)
 
 }  // namespace
 
-std::uint64_t FolderTreeBytes(const std::string& folder)
+std::uint64_t FolderTreeBytes(const std::string& folder, const WorkStatus* status)
 {
     const std::string pattern = JoinPath(folder, "*");
     if (!FitsPathLimit(pattern)) return 0;
@@ -24,11 +24,12 @@ std::uint64_t FolderTreeBytes(const std::string& folder)
     if (search == INVALID_HANDLE_VALUE) return 0;
     std::uint64_t bytes = 0;
     do {
+        if (status != nullptr && status->StopRequested()) break;
         if (IsDotName(entry.cFileName) || !IsAddressableName(entry.cFileName)) continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
         const std::string child = JoinPath(folder, entry.cFileName);
         if (!FitsPathLimit(child)) continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) bytes += FolderTreeBytes(child);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) bytes += FolderTreeBytes(child, status);
         else bytes += EntryBytes(entry);
     } while (FindNextFileA(search, &entry));
     FindClose(search);

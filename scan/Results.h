@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scan/WorkStatus.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -28,12 +30,18 @@ public:
     void Add(Result result);
     void Clear();
 
+    // The listing reports its progress to `status` and stops when asked there.
+    void ReportTo(WorkStatus* status) { m_status = status; }
+    WorkStatus* Status() const { return m_status; }
+    bool StopRequested() const { return m_status != nullptr && m_status->StopRequested(); }
+
     const std::vector<Result>& Items() const { return m_items; }
     std::size_t Size() const { return m_items.size(); }
     std::uint64_t TotalBytes() const;
 
 private:
     LCID m_locale;
+    WorkStatus* m_status = nullptr;
     std::vector<Result> m_items;
     std::vector<std::string> m_keys;  // the sort key of each item, in the same order
 };

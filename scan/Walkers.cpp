@@ -73,10 +73,18 @@ std::string NarrowName(const wchar_t* name)
     return narrow;
 }
 
-std::uint64_t HitBytes(const std::string& path, const WIN32_FIND_DATAW& hit)
+// Tells the watcher which folder is searched now; false when the work is to stop.
+bool Searching(const ResultSet& results, const std::string& folder)
+{
+    if (results.StopRequested()) return false;
+    if (WorkStatus* status = results.Status()) status->SetCurrent(folder);
+    return true;
+}
+
+std::uint64_t HitBytes(const ResultSet& results, const std::string& path, const WIN32_FIND_DATAW& hit)
 {
     if (hit.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return 0;
-    if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FolderTreeBytes(path);
+    if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FolderTreeBytes(path, results.Status());
     return (std::uint64_t{hit.nFileSizeHigh} << 32) | hit.nFileSizeLow;
 }
 
@@ -85,6 +93,7 @@ std::uint64_t HitBytes(const std::string& path, const WIN32_FIND_DATAW& hit)
 void AddMatches(ResultSet& results, const std::string& folder, const char* pattern)
 {
     if (folder.empty() || !FitsPathLimit(folder) || _access(folder.c_str(), 0) != 0) return;
+    if (!Searching(results, folder)) return;
 
     CurrentDirectoryScope scope(folder);
     if (!scope.Entered()) return;
@@ -100,7 +109,9 @@ void AddMatches(ResultSet& results, const std::string& folder, const char* patte
         ClearHitReadOnly(folder, resolvedFolder, name, hit.dwFileAttributes);
         std::string path = JoinPath(folder, name);
         const bool isFolder = (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        const std::uint64_t bytes = HitBytes(path, hit);
+        const std::uint64_t bytes = HitBytes(results, path, hit);
+        // A hit whose size was cut short by a stop is not listed with a wrong one.
+        if (results.StopRequested()) break;
         std::string line = isFolder ? FolderEntryText(path) : path;
         hits.push_back({std::move(line), std::move(path), isFolder, bytes});
     } while (FindNextFileW(search, &hit));
@@ -121,7 +132,8 @@ void AddFolderEntry(ResultSet& results, const std::string& base, const char* nam
     if (!FitsPathLimit(folder)) return;
     const DWORD attributes = GetFileAttributesA(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return;
+    if (!Searching(results, folder)) return;
     Result entry = ResultOfLine(FolderEntryText(folder));
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) entry.bytes = FolderTreeBytes(entry.path);
-    results.Add(std::move(entry));
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) entry.bytes = FolderTreeBytes(entry.path, results.Status());
+    if (!results.StopRequested()) results.Add(std::move(entry));
 }
