@@ -200,6 +200,7 @@ Removal MoveToRecycleBin(const Result& result, Prompting prompting)
     // Should the Recycle Bin refuse the item, the shell would delete it for
     // good without a word, and its own deletion follows links: it must ask.
     operation.fFlags = FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_FILESONLY | FOF_WANTNUKEWARNING | FOF_SILENT;
+    if (prompting == Prompting::Never) operation.fFlags |= FOF_NOERRORUI;  // no error box either
     const int error = SHFileOperationA(&operation);
     if (!Exists(result.path)) return {Outcome::Recycled, KeptReason::None, result.bytes};
     return Kept(error == 0 ? KeptReason::NotRemoved : ReasonOf(static_cast<DWORD>(error)));

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cmd/CommandLine.h"
+#include "cmd/Report.h"
+#include "scan/Results.h"
+#include "scan/StartupFolders.h"
+#include "traces/CleanTraces.h"
+
+#include <functional>
+
+// The parts of the engine a run uses. The program uses the real ones over
+// the start-up folders; tests point them at folders of their own.
+struct Engine {
+    using Listing = std::function<void(ResultSet&)>;
+    Listing standard;
+    Listing cookies;
+    Listing temporary;
+    std::function<TraceReport(const TraceSelection&)> eraseTraces;
+};
+
+// The standard scan, the cookies killer's and the temporary-files cleaner's
+// listings over `folders`, and the trace cleaner on the user's own folders.
+Engine RealEngine(const StartupFolders& folders);
+
+// Lists what the options choose, each listing in its own order and one after
+// the other (standard, cookies, temporary), removes every listed item when
+// asked, without ever asking anyone, then erases the traces asked for.
+Report RunOptions(const Options& options, const Engine& engine);
