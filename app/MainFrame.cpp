@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/BackgroundWork.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Strings.h"
 #include "menus/DrawnMiniDockFrameWnd.h"
@@ -7,6 +8,24 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
+
+bool CMainFrame::OnCmdMsg(UINT id, CCmdUI* cmdUI)
+{
+    if (BackgroundWork::Running()) {
+        if (cmdUI) cmdUI->Enable(false);
+        return true;
+    }
+    return CDrawnFrameWnd::OnCmdMsg(id, cmdUI);
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CLOSE && BackgroundWork::Running()) {
+        BackgroundWork::CloseWhenDone();
+        return 0;
+    }
+    return CDrawnFrameWnd::WindowProc(message, wParam, lParam);
+}
 
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
 {

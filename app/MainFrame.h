@@ -4,11 +4,16 @@
 #include "framework/ToolBar.h"
 #include "menus/DrawnFrameWnd.h"
 
-// The main window: drawn menu bar, toolbar, one-pane status bar and the view.
+// The main window: drawn menu bar, toolbar, status bar and the view. While
+// a command's work runs it takes no other command, and closing it waits for
+// the work to stop.
 class CMainFrame : public CDrawnFrameWnd {
 public:
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
+
+    bool OnCmdMsg(UINT id, CCmdUI* cmdUI) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;

@@ -1,5 +1,6 @@
 #include "app/ResultCommands.h"
 
+#include "app/BackgroundWork.h"
 #include "app/IETDlg.h"
 #include "app/StatusLine.h"
 #include "clean/CookiesKiller.h"
@@ -9,22 +10,62 @@
 #include "res/resource.h"
 #include "scan/StandardScan.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
-void SetTitle(HWND frame, const std::string& name)
+std::string GetWindowTextOf(HWND window)
 {
-    SetWindowTextA(frame, (name + " - " + LoadResourceString(AFX_IDS_APP_TITLE)).c_str());
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string CommandTitle(const std::string& name) { return name + " - " + LoadResourceString(AFX_IDS_APP_TITLE); }
+
+void SetTitle(HWND frame, const std::string& name) { SetWindowTextA(frame, CommandTitle(name).c_str()); }
+
+// Fills a list's worth of results off this thread, under the frame's
+// current title; a stop keeps what was found until then.
+ResultSet ListInBackground(const ResultListView& view, HWND frame, const std::function<void(ResultSet&)>& listing)
+{
+    ResultSet results(view.Locale());
+    WorkStatus status;
+    results.ReportTo(&status);
+    const BackgroundWork::Look look = {GetWindowTextOf(frame), ProgressDialog::Bar::Marquee};
+    BackgroundWork::Run(frame, look, status, [&] { listing(results); });
+    results.ReportTo(nullptr);
+    return results;
 }
 
 void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
 {
     BeginWait(frame);
+    // From the last line to the first, so each line's index holds until it goes.
+    std::vector<int> selected = view.SelectedIndices();
+    std::reverse(selected.begin(), selected.end());
+    std::vector<Result> results;
+    std::uint64_t listedBytes = 0;
+    for (int index : selected) {
+        results.push_back(view.ResultAt(index));
+        listedBytes += results.back().bytes;
+    }
+
+    WorkStatus status;
+    status.SetTotals(results.size(), listedBytes);
+    std::vector<Removal> removals;
+    const UINT command = mode == RemovalMode::Delete ? ID_EDIT_DELETE : ID_EDIT_RECYCLE;
+    const BackgroundWork::Look look = {CommandTitle(LoadStringTail(command)),
+                                       listedBytes > 0 ? ProgressDialog::Bar::ByBytes : ProgressDialog::Bar::ByItems};
+    BackgroundWork::Run(frame, look, status,
+                        [&] { removals = RemoveResults(results, mode, Prompting::Allowed, &status); });
+
     std::uint64_t bytes = 0;
-    const std::vector<int> selected = view.SelectedIndices();
-    for (auto index = selected.rbegin(); index != selected.rend(); ++index) {
-        const Removal removal = RemoveResult(view.ResultAt(*index), mode);
-        bytes += removal.bytes;
-        if (LeavesList(removal)) view.List().DeleteString(*index);
+    for (size_t item = 0; item < removals.size(); ++item) {
+        bytes += removals[item].bytes;
+        if (LeavesList(removals[item])) view.List().DeleteString(selected[item]);
+        else view.Freed(selected[item], removals[item].bytes);
     }
     UpdateStatus(view, frame);
     SetSizePane(frame, ByteCountText(mode == RemovalMode::Delete ? IDS_FREED_BYTES : IDS_RECYCLED_BYTES, bytes));
@@ -38,9 +79,7 @@ void RunStandardScan(ResultListView& view, HWND frame, const StartupFolders& fol
     g_bCookiesEnabled = true;
     view.Clear();
     BeginWait(frame);
-    ResultSet results(view.Locale());
-    StandardScan(results, folders);
-    view.Show(results);
+    view.Show(ListInBackground(view, frame, [&folders](ResultSet& results) { StandardScan(results, folders); }));
     UpdateStatus(view, frame);
 }
 
@@ -48,8 +87,8 @@ void RunCookiesKiller(ResultListView& view, HWND frame, const StartupFolders& fo
 {
     SetTitle(frame, LoadResourceString(ID_OPTIONS_COOKIES));
     view.Clear();
-    ResultSet results(view.Locale());
-    ListCookies(results, folders);
+    const ResultSet results =
+        ListInBackground(view, frame, [&folders](ResultSet& found) { ListCookies(found, folders); });
     view.Show(results);
     if (results.Size() == 0) g_bCookiesEnabled = false;
     UpdateStatus(view, frame);
@@ -59,9 +98,7 @@ void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFol
 {
     view.Clear();
     SetTitle(frame, LoadStringTail(ID_OPTIONS_IETEMP));
-    ResultSet results(view.Locale());
-    ListTemporaryFiles(results, folders);
-    view.Show(results);
+    view.Show(ListInBackground(view, frame, [&folders](ResultSet& results) { ListTemporaryFiles(results, folders); }));
 
     // The dialog belongs to the view that holds the list.
     CIETDlg dialog(GetParent(view.List().m_hWnd));

@@ -31,10 +31,20 @@ void ResultListView::Show(const ResultSet& results)
     InvalidateRect(list, nullptr, TRUE);
 }
 
-const Result* ResultListView::ShownAt(int index) const
+Result* ResultListView::ShownAt(int index) const
 {
     const LRESULT data = SendMessageA(m_list.m_hWnd, LB_GETITEMDATA, index, 0);
-    return data == 0 || data == LB_ERR ? nullptr : reinterpret_cast<const Result*>(data);
+    return data == 0 || data == LB_ERR ? nullptr : reinterpret_cast<Result*>(data);
+}
+
+void ResultListView::Freed(int index, std::uint64_t bytes)
+{
+    Result* shown = ShownAt(index);
+    if (shown == nullptr) return;
+    shown->bytes -= std::min(shown->bytes, bytes);
+    RECT line = {};
+    if (SendMessageA(m_list.m_hWnd, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line)) != LB_ERR)
+        InvalidateRect(m_list.m_hWnd, &line, TRUE);
 }
 
 Result ResultListView::ResultAt(int index) const

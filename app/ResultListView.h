@@ -29,6 +29,9 @@ public:
     // data) stands for what its text says, its size unknown.
     Result ResultAt(int index) const;
 
+    // A line whose item stayed after some of it was removed stands for what is left.
+    void Freed(int index, std::uint64_t bytes);
+
     ListCounts Counts() const;
     // The selected lines, from the first to the last.
     std::vector<int> SelectedIndices() const;
@@ -39,7 +42,7 @@ public:
     void SetAllSelected(bool selected) const;
 
 private:
-    const Result* ShownAt(int index) const;
+    Result* ShownAt(int index) const;
 
     const CListBox& m_list;
     std::deque<Result> m_shown;  // stays put while its lines point into it
