@@ -1,5 +1,6 @@
 #include "cmd/CleanRun.h"
 
+#include "cmd/ConsoleProgress.h"
 #include "clean/CookiesKiller.h"
 #include "clean/DeletionEngine.h"
 #include "clean/TemporaryFilesCleaner.h"
@@ -21,7 +22,10 @@ TraceReport EraseTracesWithCom(const TraceSelection& selection)
 void AddListing(Report& report, const Engine::Listing& listing)
 {
     ResultSet results;
-    listing(results);
+    WorkStatus status;
+    results.ReportTo(&status);
+    RunShowingProgress(status, [&] { listing(results); });
+    results.ReportTo(nullptr);
     for (const Result& result : results.Items()) report.items.push_back({result, {}});
 }
 
@@ -44,7 +48,13 @@ Report RunOptions(const Options& options, const Engine& engine)
 
     if (options.action != Action::Preview) {
         const RemovalMode mode = options.action == Action::Delete ? RemovalMode::Delete : RemovalMode::Recycle;
-        for (ReportItem& item : report.items) item.removal = RemoveResult(item.result, mode, Prompting::Never);
+        std::vector<Result> results;
+        for (const ReportItem& item : report.items) results.push_back(item.result);
+        WorkStatus status;
+        status.SetTotals(results.size(), 0);
+        std::vector<Removal> removals;
+        RunShowingProgress(status, [&] { removals = RemoveResults(results, mode, Prompting::Never, &status); });
+        for (size_t index = 0; index < removals.size(); ++index) report.items[index].removal = removals[index];
     }
 
     if (options.traces) {
