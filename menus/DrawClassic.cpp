@@ -32,11 +32,11 @@ void RememberBarItem(CDrawnMenu* menu, HDC dc, const RECT& item)
 
 void DrawBarCaption(HDC dc, const std::string& caption, RECT rect, COLORREF color)
 {
-    std::string left, right;
-    SplitCaption(caption, left, right);
+    std::wstring left, right;
+    SplitCaption(WideText(caption), left, right);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor = SetTextColor(dc, color);
-    DrawTextA(dc, left.c_str(), -1, &rect, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    DrawMenuText(dc, left, rect, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
     SetTextColor(dc, oldColor);
     SetBkMode(dc, oldMode);
 }
@@ -134,16 +134,16 @@ void DrawClassicPopupItem(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, const CDra
     }
 
     if (!record.text.empty()) {
-        std::string left, right;
-        SplitCaption(record.text, left, right);
+        std::wstring left, right;
+        SplitCaption(WideText(record.text), left, right);
         RECT text = item;
         text.left = item.left + menu->iconWidth + 12;
         text.right = item.right - menu->iconWidth;
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         auto draw = [&](RECT where, COLORREF color) {
             const COLORREF oldColor = SetTextColor(dc, color);
-            DrawTextA(dc, left.c_str(), -1, &where, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-            if (!right.empty()) DrawTextA(dc, right.c_str(), -1, &where, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
+            DrawMenuText(dc, left, where, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+            if (!right.empty()) DrawMenuText(dc, right, where, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
             SetTextColor(dc, oldColor);
         };
         if (grayed) {

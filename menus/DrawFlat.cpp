@@ -129,17 +129,17 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
 
     const bool defaultItem = (state & ODS_DEFAULT) != 0;
     if (!record->text.empty()) {
-        std::string left, right;
-        SplitCaption(record->text, left, right);
+        std::wstring left, right;
+        SplitCaption(WideText(record->text), left, right);
         ScopedSelect font(dc, CreateMenuFont(defaultItem));
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         const bool gray = (state & ODS_GRAYED) || (isBar && (state & ODS_INACTIVE));
         const COLORREF oldColor = SetTextColor(dc, GetSysColor(gray ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
         if (isBar) {
-            DrawTextA(dc, left.c_str(), -1, &selection, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+            DrawMenuText(dc, left, selection, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
         } else {
-            DrawTextA(dc, left.c_str(), -1, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-            if (!right.empty()) DrawTextA(dc, right.c_str(), -1, &text, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
+            DrawMenuText(dc, left, text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+            if (!right.empty()) DrawMenuText(dc, right, text, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
         }
         SetTextColor(dc, oldColor);
         SetBkMode(dc, oldMode);

@@ -27,7 +27,8 @@ void DrawMenuTitle(LPDRAWITEMSTRUCT request, bool)
         origin = {area.left + 2, area.bottom - 4};
     }
     ScopedSelect font(dc, CreateTitleFont(vertical));
-    const SIZE extent = TextExtent(dc, record->text);
+    const std::wstring text = WideText(record->text);
+    const SIZE extent = TextExtent(dc, text);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
     const int width = area.right - area.left, height = area.bottom - area.top;
@@ -59,7 +60,7 @@ void DrawMenuTitle(LPDRAWITEMSTRUCT request, bool)
         else
             origin.x = area.left + (width - extent.cx) / 2;
     }
-    TextOutA(dc, origin.x, origin.y, record->text.c_str(), static_cast<int>(record->text.size()));
+    TextOutW(dc, origin.x, origin.y, text.c_str(), static_cast<int>(text.size()));
 
     if (flags & TitleLine) {
         const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);

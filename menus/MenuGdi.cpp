@@ -29,11 +29,31 @@ HFONT CreateTitleFont(bool vertical)
     return CreateFontIndirectA(&font);
 }
 
+std::wstring WideText(const std::string& text)
+{
+    if (text.empty()) return std::wstring();
+    const int length = static_cast<int>(text.size());
+    const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    if (wideLength > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], wideLength);
+    return wide;
+}
+
 SIZE TextExtent(HDC dc, const std::string& text)
 {
+    return TextExtent(dc, WideText(text));
+}
+
+SIZE TextExtent(HDC dc, const std::wstring& text)
+{
     SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size;
+}
+
+void DrawMenuText(HDC dc, const std::wstring& text, RECT rect, UINT format)
+{
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color)

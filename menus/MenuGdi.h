@@ -33,7 +33,16 @@ private:
 HFONT CreateMenuFont(bool bold);
 // "Arial", 16 high, bold; turned by 90 degrees for side titles.
 HFONT CreateTitleFont(bool vertical);
+
+// Menu texts are in the process's code page, while the narrow GDI functions
+// read a text in the code page of the selected font's character set (a Big5
+// menu font under a Chinese system language). Texts are therefore measured
+// and drawn as UTF-16, converted once with CP_ACP.
+std::wstring WideText(const std::string& text);
 SIZE TextExtent(HDC dc, const std::string& text);
+SIZE TextExtent(HDC dc, const std::wstring& text);
+// DrawTextW of the text: "&" marks the mnemonic, as in a menu.
+void DrawMenuText(HDC dc, const std::wstring& text, RECT rect, UINT format);
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color);
 // A 1-pixel hollow rectangle in the pen's colour.

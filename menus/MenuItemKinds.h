@@ -25,11 +25,11 @@ inline char SystemCommandGlyph(UINT id)
 }
 
 // A caption's text before its first tab and after its last.
-inline void SplitCaption(const std::string& caption, std::string& left, std::string& right)
+inline void SplitCaption(const std::wstring& caption, std::wstring& left, std::wstring& right)
 {
-    const size_t first = caption.find('\t');
+    const size_t first = caption.find(L'\t');
     left = caption.substr(0, first);
-    right = first == std::string::npos ? std::string() : caption.substr(caption.rfind('\t') + 1);
+    right = first == std::wstring::npos ? std::wstring() : caption.substr(caption.rfind(L'\t') + 1);
 }
 
 // A grayed item is not drawn selected while SelectDisabledItems is off;

@@ -38,16 +38,34 @@ prepare_prefix() {
   for link in "$WINEPREFIX"/dosdevices/?:; do
     [ "$(basename "$link")" = "c:" ] || rm -f "$link"
   done
-  # Chinese names in Tahoma text show as boxes under an English LANG: Wine
-  # links Tahoma to SimSun and friends, none of which is here. Mapping SimSun
-  # to WenQuanYi makes Wine link Tahoma to it, so Latin text stays Tahoma.
-  # Wine rewrites Tahoma's own SystemLink value whenever LANG changes, but
-  # leaves this substitute alone; a prefix that lacks it gets it here.
-  if ! grep -q '^"SimSun"="WenQuanYi Micro Hei"' "$WINEPREFIX/system.reg"; then
-    "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-      /v SimSun /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
-    "$WINESERVER" -w
-  fi
+  cjk_font_replacements
+}
+
+# Chinese text shows as boxes unless the Windows Chinese font names lead to
+# WenQuanYi. Wine links Tahoma and friends to SimSun, PMingLiU and the like by
+# family name, and under a Chinese LANG it calls WenQuanYi by its Chinese
+# name, so a font substitute to the English name finds nothing there (and
+# hides SimSun: earlier prefixes had one, which goes). A replacement makes
+# each name a family of its own under every LANG. Wine rewrites SystemLink
+# and some substitutes whenever the code page changes, never replacements.
+CJK_FONT_NAMES=(SimSun NSimSun SimHei PMingLiU MingLiU "Microsoft YaHei" "Microsoft YaHei UI"
+  "Microsoft JhengHei" "Microsoft JhengHei UI")
+cjk_font_replacements() {
+  local name missing=""
+  for name in "${CJK_FONT_NAMES[@]}"; do
+    grep -qxF "\"$name\"=\"WenQuanYi Micro Hei\"" "$WINEPREFIX/user.reg" 2>/dev/null || missing=1
+  done
+  grep -q '^"SimSun"="WenQuanYi Micro Hei"' "$WINEPREFIX/system.reg" && missing=1
+  [ -n "$missing" ] || return 0
+  local file="$WINEPREFIX/drive_c/windows/temp/dustrel-fonts.reg"
+  {
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
+    for name in "${CJK_FONT_NAMES[@]}"; do printf '"%s"="WenQuanYi Micro Hei"\n' "$name"; done
+    printf '\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\n"SimSun"=-\n'
+  } >"$file"
+  "$WINE64" regedit /S 'C:\windows\temp\dustrel-fonts.reg' >/dev/null 2>&1
+  rm -f "$file"
+  "$WINESERVER" -w
 }
 
 # Every window of the prefix opens in one Wine desktop window: no window
