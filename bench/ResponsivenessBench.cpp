@@ -1,0 +1,119 @@
+// Removes a tree through the program's own Delete command while a second
+// process sends the main window a message every 20 ms, and prints the
+// removal's seconds and the longest round trip the other process saw.
+//   responsiveness_bench delete FOLDER    the program, its Delete command
+//   responsiveness_bench direct FOLDER    the same removal without window or dialog
+//   responsiveness_bench ping WINDOW      the other process (started by "delete")
+#include "app/DustrelApp.h"
+#include "app/DustrelView.h"
+#include "app/MainFrame.h"
+#include "clean/DeletionEngine.h"
+#include "res/resource.h"
+#include "scan/FolderSize.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char StopEvent[] = "DustrelResponsivenessBenchStop";
+
+double Seconds(const LARGE_INTEGER& start)
+{
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+int Ping(HWND window)
+{
+    HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, StopEvent);
+    double longest = 0;
+    int sent = 0;
+    while (stop != nullptr && WaitForSingleObject(stop, 20) == WAIT_TIMEOUT) {
+        LARGE_INTEGER start;
+        QueryPerformanceCounter(&start);
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer)) break;
+        const double roundTrip = Seconds(start);
+        if (roundTrip > longest) longest = roundTrip;
+        ++sent;
+    }
+    std::printf("%d %.1f\n", sent, longest * 1000);
+    return 0;
+}
+
+Result FolderLine(const std::string& folder) { return {folder + "...", folder, true, FolderTreeBytes(folder)}; }
+
+int Direct(const std::string& folder)
+{
+    const Result line = FolderLine(folder);
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    const Removal removal = RemoveResult(line, RemovalMode::Delete);
+    std::printf("%s %.3f\n", removal.outcome == Outcome::Removed ? "removed" : "left", Seconds(start));
+    return 0;
+}
+
+int DeleteThroughProgram(const char* self, const std::string& folder)
+{
+    CDustrelApp app;
+    if (!app.InitInstance()) return 1;
+    auto* frame = static_cast<CMainFrame*>(app.m_pMainWnd);
+    auto* view = static_cast<CDustrelView*>(frame->GetActiveView());
+    ResultSet results;
+    results.Add(FolderLine(folder));
+    view->m_Results.Show(results);
+    view->m_ResultList.SetSel(0, true);
+
+    HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, StopEvent);
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION pinger = {};
+    std::string command = std::string("\"") + self + "\" ping " +
+                          std::to_string(reinterpret_cast<UINT_PTR>(frame->m_hWnd));
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &pinger)) return 1;
+    CloseHandle(writeEnd);
+    Sleep(200);  // the other process is pinging before the command starts
+
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    SendMessageA(frame->m_hWnd, WM_COMMAND, MAKEWPARAM(ID_EDIT_DELETE, 0), 0);
+    const double seconds = Seconds(start);
+
+    SetEvent(stop);
+    WaitForSingleObject(pinger.hProcess, 15000);
+    char answer[64] = "";
+    DWORD read = 0;
+    ReadFile(readEnd, answer, sizeof answer - 1, &read, nullptr);
+    answer[read] = '\0';
+    const bool gone = GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
+    std::printf("%s %.3f %s", gone ? "removed" : "left", seconds, answer);
+    DestroyWindow(frame->m_hWnd);
+    app.ExitInstance();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "ping") == 0)
+        return Ping(reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10))));
+    if (argc == 3 && std::strcmp(argv[1], "direct") == 0) return Direct(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "delete") == 0) return DeleteThroughProgram(argv[0], argv[2]);
+    std::fprintf(stderr, "usage: responsiveness_bench delete|direct FOLDER | responsiveness_bench ping WINDOW\n");
+    return 2;
+}
