@@ -6,4 +6,5 @@
 // honoured). Wide functions take it without guessing from a locale or a
 // font, which the narrow ones do.
 std::wstring WideFromNarrow(const std::string& text);
-std::string NarrowFromWide(const std::wstring& text);
+// Into the process's code page, or another one (CP_UTF8).
+std::string NarrowFromWide(const std::wstring& text, unsigned codePage = 0);
