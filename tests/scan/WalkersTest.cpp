@@ -54,6 +54,23 @@ TEST_F(WalkersTest, SizesAreTheFilesAndTheFilesOfAFoldersTreeWithLinksCountingNo
     EXPECT_EQ(list.TotalBytes(), 28u);
 }
 
+TEST_F(WalkersTest, AListingAskedToStopKeepsWhatItFoundAndAddsNothingMore)
+{
+    const std::string found = folder.MakeFile("first\\a.log");
+    folder.MakeFile("second\\b.log");
+    folder.MakeFile("tree\\c.tmp");
+    WorkStatus status;
+    list.ReportTo(&status);
+
+    AddMatches(list, folder / "first", "*.log");
+    EXPECT_EQ(status.Read().current, folder / "first") << "the watcher sees the folder searched";
+    status.RequestStop();
+    AddMatches(list, folder / "second", "*.log");
+    AddFolderEntry(list, folder.Path(), "tree");
+
+    EXPECT_THAT(Lines(list), ElementsAre(found));
+}
+
 TEST_F(WalkersTest, AMatchingFolderIsListedEvenAsTheOnlyHit)
 {
     folder.MakeFolder("only.log");
