@@ -98,7 +98,6 @@ struct Tally {
     bool StopRequested() const { return status != nullptr && status->StopRequested(); }
 };
 
-
 bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, DWORD attributes, Tally& tally);
 
 // One entry of a folder being removed. Every check compares with where the
@@ -153,7 +152,6 @@ bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, 
         RemoveChild(folder, resolvedFolder, entry, tally);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
-    if (tally.anyLeft) return false;
 
     if (attributes & FILE_ATTRIBUTE_READONLY) {
         const Split resolved = SplitPath(resolvedFolder);

@@ -111,9 +111,10 @@ TEST_F(DeletionTest, EachRemovalTellsWhatBecameOfItsItemAndWhatItFreed)
 {
     const std::string file = folder.MakeFile("a.log");  // four bytes, as every test file
     const std::string held = folder.MakeFile("held.log");
+    // What stays in one folder of a tree keeps no other folder from going.
+    const std::string heldInside = folder.MakeFile("tree\\a\\held.tmp");
+    folder.MakeFile("tree\\b\\two.tmp", FILE_ATTRIBUTE_READONLY);
     folder.MakeFile("tree\\one.tmp");
-    folder.MakeFile("tree\\deeper\\two.tmp", FILE_ATTRIBUTE_READONLY);
-    const std::string heldInside = folder.MakeFile("tree\\held.tmp");
     const std::string linkedFile = outside.MakeFile("linked\\keep.txt");
     ScopedLink link(folder / "link", outside / "linked", true);
     ASSERT_TRUE(link.Made());
@@ -148,6 +149,7 @@ TEST_F(DeletionTest, EachRemovalTellsWhatBecameOfItsItemAndWhatItFreed)
     CloseHandle(insideHolder);
     EXPECT_TRUE(Exists(linkedFile));
     EXPECT_TRUE(Exists(folder / "link")) << "a line that is itself a link stays whole";
+    EXPECT_FALSE(Exists(folder / "tree\\b"));
 }
 
 TEST_F(DeletionTest, LinksAreNeverFollowed)
