@@ -10,17 +10,37 @@ HANDLE OpenToLookAt(const std::string& path)
 
 namespace {
 
+// A resolved path as the program's narrow text, or empty where the code page
+// lacks one of its characters: a look-alike would name another item.
+std::string Narrow(const wchar_t* wide, int length)
+{
+    // The invalid-character check is given for UTF-8 named as such, the
+    // default-character report for the other code pages only.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const UINT codePage = utf8 ? CP_UTF8 : CP_ACP;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL lossy = FALSE;
+    BOOL* lossyOut = utf8 ? nullptr : &lossy;
+    const int size = WideCharToMultiByte(codePage, flags, wide, length, nullptr, 0, nullptr, lossyOut);
+    if (lossy) SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+    if (size <= 0 || lossy) return {};
+    std::string narrow(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(codePage, flags, wide, length, &narrow[0], size, nullptr, nullptr);
+    return narrow;
+}
+
+// The wide function, asked directly: the narrow one may ask twice, and in
+// older versions counts its terminator in the length it returns.
 std::string FinalPath(HANDLE item, DWORD volumeName)
 {
-    std::string path(MAX_PATH, '\0');
-    DWORD length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), volumeName);
-    if (length >= path.size()) {
-        path.resize(length);
-        length = GetFinalPathNameByHandleA(item, &path[0], static_cast<DWORD>(path.size()), volumeName);
-        if (length >= path.size()) return {};
-    }
-    path.resize(length);
-    return path;
+    wchar_t buffer[MAX_PATH * 2];
+    DWORD length = GetFinalPathNameByHandleW(item, buffer, ARRAYSIZE(buffer), volumeName);
+    if (length == 0) return {};
+    if (length < ARRAYSIZE(buffer)) return Narrow(buffer, static_cast<int>(length));
+    std::wstring longer(length, L'\0');
+    length = GetFinalPathNameByHandleW(item, &longer[0], static_cast<DWORD>(longer.size()), volumeName);
+    if (length == 0 || length >= longer.size()) return {};
+    return Narrow(longer.data(), static_cast<int>(length));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -176,6 +178,28 @@ TEST_F(DeletionTest, LinksAreNeverFollowed)
     EXPECT_TRUE(Exists(emptyFolder));
     EXPECT_FALSE(Exists(tree + "\\junk.tmp"));
     EXPECT_EQ(Exists(tree), Occurrences(list, tree + "...") == 1) << "a line stays exactly while its item does";
+}
+
+// Enough entries that both workers take a share of every folder's listing.
+TEST_F(DeletionTest, AWideTreeGoesWithEveryByteCountedAndNoLinkFollowed)
+{
+    const std::string linkedFile = outside.MakeFile("linked\\keep.txt");
+    std::vector<std::string> files;
+    std::vector<std::unique_ptr<ScopedLink>> links;
+    for (const char* sub : {"a", "b", "c", "d"}) {
+        const std::string inside = std::string("tree\\") + sub + "\\";
+        for (int n = 0; n < 50; ++n) files.push_back(folder.MakeFile(inside + std::to_string(n) + ".tmp"));
+        links.push_back(std::make_unique<ScopedLink>(folder / inside + "to canary.tmp", canary, false));
+        links.push_back(std::make_unique<ScopedLink>(folder / inside + "to linked", outside / "linked", true));
+        ASSERT_TRUE(links[links.size() - 2]->Made() && links.back()->Made());
+    }
+
+    const Removal removal = RemoveResult(ResultOfLine(folder / "tree..."), RemovalMode::Delete);
+
+    EXPECT_EQ(removal.bytes, 4u * files.size());
+    for (const std::string& file : files) EXPECT_FALSE(Exists(file)) << file;
+    EXPECT_TRUE(Exists(linkedFile));
+    EXPECT_EQ(removal.outcome == Outcome::Removed, !Exists(folder / "tree"));
 }
 
 TEST_F(DeletionTest, ALineWhoseItemIsItselfALinkStaysSelectedForBothCommands)
