@@ -54,9 +54,15 @@ void Run(HWND frame, const Look& look, WorkStatus& status, const std::function<v
     const DWORD start = GetTickCount();
     bool quit = false;
     WPARAM quitCode = 0;
+    DWORD shown = start;
     while (MsgWaitForMultipleObjects(1, &done, FALSE, RefreshMs, QS_ALLINPUT) != WAIT_OBJECT_0) {
         DispatchWaiting(quit, quitCode);
-        if (!dialog.Shown() && GetTickCount() - start >= ProgressDelayMs) dialog.Show(frame, look.title, look.bar);
+        // Every change shown wakes this loop again: the dialog hears of the
+        // work at its own pace, not at the pace of the messages.
+        const DWORD now = GetTickCount();
+        if (now - shown < RefreshMs) continue;
+        shown = now;
+        if (!dialog.Shown() && now - start >= ProgressDelayMs) dialog.Show(frame, look.title, look.bar);
         dialog.Update(status.Read());
         if (dialog.Cancelled()) status.RequestStop();
     }
