@@ -15,25 +15,18 @@
 
 namespace {
 
-std::string GetWindowTextOf(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 std::string CommandTitle(const std::string& name) { return name + " - " + LoadResourceString(AFX_IDS_APP_TITLE); }
 
-void SetTitle(HWND frame, const std::string& name) { SetWindowTextA(frame, CommandTitle(name).c_str()); }
-
-// Fills a list's worth of results off this thread, under the frame's
-// current title; a stop keeps what was found until then.
-ResultSet ListInBackground(const ResultListView& view, HWND frame, const std::function<void(ResultSet&)>& listing)
+// Titles the frame with the command and fills a list's worth of results off
+// this thread; a stop keeps what was found until then.
+ResultSet ListInBackground(const ResultListView& view, HWND frame, const std::string& title,
+                           const std::function<void(ResultSet&)>& listing)
 {
+    SetWindowTextA(frame, title.c_str());
     ResultSet results(view.Locale());
     WorkStatus status;
     results.ReportTo(&status);
-    const BackgroundWork::Look look = {GetWindowTextOf(frame), ProgressDialog::Bar::Marquee};
+    const BackgroundWork::Look look = {title, ProgressDialog::Bar::Marquee};
     BackgroundWork::Run(frame, look, status, [&] { listing(results); });
     results.ReportTo(nullptr);
     return results;
@@ -75,20 +68,19 @@ void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
 
 void RunStandardScan(ResultListView& view, HWND frame, const StartupFolders& folders)
 {
-    SetWindowTextA(frame, LoadResourceString(IDR_MAINFRAME).c_str());
     g_bCookiesEnabled = true;
     view.Clear();
     BeginWait(frame);
-    view.Show(ListInBackground(view, frame, [&folders](ResultSet& results) { StandardScan(results, folders); }));
+    view.Show(ListInBackground(view, frame, LoadResourceString(IDR_MAINFRAME),
+                               [&folders](ResultSet& results) { StandardScan(results, folders); }));
     UpdateStatus(view, frame);
 }
 
 void RunCookiesKiller(ResultListView& view, HWND frame, const StartupFolders& folders)
 {
-    SetTitle(frame, LoadResourceString(ID_OPTIONS_COOKIES));
     view.Clear();
-    const ResultSet results =
-        ListInBackground(view, frame, [&folders](ResultSet& found) { ListCookies(found, folders); });
+    const ResultSet results = ListInBackground(view, frame, CommandTitle(LoadResourceString(ID_OPTIONS_COOKIES)),
+                                               [&folders](ResultSet& found) { ListCookies(found, folders); });
     view.Show(results);
     if (results.Size() == 0) g_bCookiesEnabled = false;
     UpdateStatus(view, frame);
@@ -97,8 +89,8 @@ void RunCookiesKiller(ResultListView& view, HWND frame, const StartupFolders& fo
 void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFolders& folders)
 {
     view.Clear();
-    SetTitle(frame, LoadStringTail(ID_OPTIONS_IETEMP));
-    view.Show(ListInBackground(view, frame, [&folders](ResultSet& results) { ListTemporaryFiles(results, folders); }));
+    view.Show(ListInBackground(view, frame, CommandTitle(LoadStringTail(ID_OPTIONS_IETEMP)),
+                               [&folders](ResultSet& results) { ListTemporaryFiles(results, folders); }));
 
     // The dialog belongs to the view that holds the list.
     CIETDlg dialog(GetParent(view.List().m_hWnd));

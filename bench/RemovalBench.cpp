@@ -14,19 +14,26 @@
 
 namespace {
 
-void RemoveBare(const std::string& folder)
+// Calls `act` with the path and attributes of every entry of a folder.
+template <typename Act>
+void ForEachEntry(const std::string& folder, Act act)
 {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (std::strcmp(entry.cFileName, ".") == 0 || std::strcmp(entry.cFileName, "..") == 0) continue;
-            const std::string child = folder + "\\" + entry.cFileName;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveBare(child);
-            else DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (std::strcmp(entry.cFileName, ".") == 0 || std::strcmp(entry.cFileName, "..") == 0) continue;
+        act(folder + "\\" + entry.cFileName, entry.dwFileAttributes);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+}
+
+void RemoveBare(const std::string& folder)
+{
+    ForEachEntry(folder, [](const std::string& child, DWORD attributes) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) RemoveBare(child);
+        else DeleteFileA(child.c_str());
+    });
     RemoveDirectoryA(folder.c_str());
 }
 
@@ -34,17 +41,10 @@ void RemoveBare(const std::string& folder)
 void RemoveBareByTwo(const std::string& folder)
 {
     std::vector<std::string> folders;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (std::strcmp(entry.cFileName, ".") == 0 || std::strcmp(entry.cFileName, "..") == 0) continue;
-            const std::string child = folder + "\\" + entry.cFileName;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) folders.push_back(child);
-            else DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
+    ForEachEntry(folder, [&folders](const std::string& child, DWORD attributes) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) folders.push_back(child);
+        else DeleteFileA(child.c_str());
+    });
     std::thread other([&] {
         for (size_t at = 1; at < folders.size(); at += 2) RemoveBare(folders[at]);
     });

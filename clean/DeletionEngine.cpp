@@ -1,5 +1,6 @@
 #include "clean/DeletionEngine.h"
 
+#include "scan/FolderSize.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
 
@@ -50,11 +51,6 @@ bool Exists(const std::string& path)
 {
     WIN32_FIND_DATAA entry;
     return FindEntry(path, entry);
-}
-
-std::uint64_t EntryBytes(const WIN32_FIND_DATAA& entry)
-{
-    return (std::uint64_t{entry.nFileSizeHigh} << 32) | entry.nFileSizeLow;
 }
 
 // Where the item a path names really lies, when it lies there itself: its
@@ -123,7 +119,7 @@ void RemoveChild(const std::string& folder, const std::string& resolvedFolder, c
         // A link goes as itself, its own read-only bit cleared on the way;
         // what it points at is not ours, and counts nothing.
         if (RemoveInPlace(child, resolvedFolder, name, entry.dwFileAttributes) != ERROR_SUCCESS) tally.anyLeft = true;
-        else if (!link) tally.Freed(EntryBytes(entry));
+        else if (!link) tally.Freed(FoundBytes(entry));
         return;
     }
     // Entering needs only what the place check needs, and the attribute
@@ -336,8 +332,8 @@ Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting
     const Split split = SplitPath(resolved);
     const DWORD error = RemoveInPlace(path, split.parent, entry.cFileName, entry.dwFileAttributes);
     if (error != ERROR_SUCCESS) return Kept(ReasonOf(error));
-    if (status != nullptr) status->AddBytes(EntryBytes(entry));
-    return {Outcome::Removed, KeptReason::None, EntryBytes(entry)};
+    if (status != nullptr) status->AddBytes(FoundBytes(entry));
+    return {Outcome::Removed, KeptReason::None, FoundBytes(entry)};
 }
 
 std::vector<Removal> RemoveResults(const std::vector<Result>& results, RemovalMode mode, Prompting prompting,

@@ -4,15 +4,6 @@
 
 #include <windows.h>
 
-namespace {
-
-std::uint64_t EntryBytes(const WIN32_FIND_DATAA& entry)
-{
-    return (std::uint64_t{entry.nFileSizeHigh} << 32) | entry.nFileSizeLow;
-}
-
-}  // namespace
-
 std::uint64_t FolderTreeBytes(const std::string& folder, const WorkStatus* status)
 {
     const std::string pattern = JoinPath(folder, "*");
@@ -30,7 +21,7 @@ std::uint64_t FolderTreeBytes(const std::string& folder, const WorkStatus* statu
         const std::string child = JoinPath(folder, entry.cFileName);
         if (!FitsPathLimit(child)) continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) bytes += FolderTreeBytes(child, status);
-        else bytes += EntryBytes(entry);
+        else bytes += FoundBytes(entry);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
     return bytes;

@@ -1,6 +1,7 @@
 #include "scan/ItemPlace.h"
 
 #include "scan/PathText.h"
+#include "scan/WideText.h"
 
 HANDLE OpenToLookAt(const std::string& path)
 {
@@ -11,22 +12,14 @@ HANDLE OpenToLookAt(const std::string& path)
 namespace {
 
 // A resolved path as the program's narrow text, or empty where the code page
-// lacks one of its characters: a look-alike would name another item.
+// lacks one of its characters.
 std::string Narrow(const wchar_t* wide, int length)
 {
-    // The invalid-character check is given for UTF-8 named as such, the
-    // default-character report for the other code pages only.
-    const bool utf8 = GetACP() == CP_UTF8;
-    const UINT codePage = utf8 ? CP_UTF8 : CP_ACP;
-    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-    BOOL lossy = FALSE;
-    BOOL* lossyOut = utf8 ? nullptr : &lossy;
-    const int size = WideCharToMultiByte(codePage, flags, wide, length, nullptr, 0, nullptr, lossyOut);
-    if (lossy) SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-    if (size <= 0 || lossy) return {};
-    std::string narrow(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(codePage, flags, wide, length, &narrow[0], size, nullptr, nullptr);
-    return narrow;
+    bool exact = false;
+    std::string narrow = NarrowWithoutLookAlikes(wide, length, exact);
+    if (exact) return narrow;
+    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+    return {};
 }
 
 // The wide function, asked directly: the narrow one may ask twice, and in

@@ -8,6 +8,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -59,18 +60,13 @@ void ClearHitReadOnly(const std::string& folder, std::string& resolvedFolder, co
     CloseHandle(item);
 }
 
-// A hit's name as the program's narrow text. Where the code page lacks a
-// character, the narrow functions would give a look-alike ("c" for "ċ"),
-// which names another item or none; it comes out as "?" instead, which
-// names nothing and so is never taken for another item.
+// A hit's name as the program's narrow text: a character the code page
+// lacks comes out as "?", which names nothing and so is never taken for
+// another item.
 std::string NarrowName(const wchar_t* name)
 {
-    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int size = WideCharToMultiByte(CP_ACP, flags, name, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::string narrow(static_cast<size_t>(size - 1), '\0');
-    WideCharToMultiByte(CP_ACP, flags, name, -1, &narrow[0], size, nullptr, nullptr);
-    return narrow;
+    bool exact = false;
+    return NarrowWithoutLookAlikes(name, static_cast<int>(std::wcslen(name)), exact);
 }
 
 // Tells the watcher which folder is searched now; false when the work is to stop.
@@ -85,7 +81,7 @@ std::uint64_t HitBytes(const ResultSet& results, const std::string& path, const 
 {
     if (hit.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return 0;
     if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FolderTreeBytes(path, results.Status());
-    return (std::uint64_t{hit.nFileSizeHigh} << 32) | hit.nFileSizeLow;
+    return FoundBytes(hit);
 }
 
 }  // namespace

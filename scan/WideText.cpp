@@ -12,6 +12,23 @@ std::wstring WideFromNarrow(const std::string& text)
     return wide;
 }
 
+std::string NarrowWithoutLookAlikes(const wchar_t* text, int length, bool& exact)
+{
+    // The invalid-character check is given for UTF-8 named as such, the
+    // default-character report for the other code pages only.
+    if (GetACP() == CP_UTF8) {
+        const int size = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text, length, nullptr, 0, nullptr, nullptr);
+        exact = size > 0 || length == 0;
+        return NarrowFromWide(std::wstring(text, static_cast<size_t>(length)), CP_UTF8);
+    }
+    BOOL lossy = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, nullptr, 0, nullptr, &lossy);
+    exact = !lossy;
+    std::string narrow(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, &narrow[0], size, nullptr, nullptr);
+    return narrow;
+}
+
 std::string NarrowFromWide(const std::wstring& text, unsigned codePage)
 {
     const int size =
