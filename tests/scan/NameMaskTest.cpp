@@ -1,0 +1,35 @@
+#include "scan/NameMask.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MaskCase {
+    const char* mask;
+    const char* name;
+    bool matches;
+};
+
+TEST(NameMaskTest, MatchesAsThePlatformReadsAMaskAgainstTheLongName)
+{
+    const MaskCase cases[] = {
+        {"*.log", "Setup.LOG", true},      {"*.log", "report.logfile", false}, {"LOG", "Setup.log", false},
+        {"LOG", "log", true},              {"*.*", "LOG", true},               {"*.*", "a.b.c", true},
+        {"winfile.*", "winfile", true},    {"winfile.*", "winfilex", false},   {"winfile.*", "winfile.ini", true},
+        {"a?c", "abc", true},              {"a?c", "ac", false},               {"a?c", "abbc", false},
+        {"~*.doc*", "~$report.docx", true}, {"~*.doc*", "report.docx", false}, {"*a*b", "xaxbxab", true},
+        {"*.ÄRGER", "ärger.ärger", true},
+    };
+    for (const MaskCase& test : cases)
+        EXPECT_EQ(NameMask(std::string(test.mask)).Matches(std::string(test.name)), test.matches)
+            << test.mask << " against " << test.name;
+}
+
+TEST(NameMaskTest, OnlyMasksOfStarsTakeEveryName)
+{
+    for (const char* every : {"*", "*.*", "**"}) EXPECT_TRUE(NameMask(std::string(every)).TakesEveryName()) << every;
+    for (const char* narrow : {"*.log", ".*", "", "?*", "*.?"})
+        EXPECT_FALSE(NameMask(std::string(narrow)).TakesEveryName()) << narrow;
+}
+
+}  // namespace
