@@ -5,9 +5,16 @@
 #include <cstring>
 #include <string>
 
-// A path the platform can take in one piece: shorter than its path limit.
-// Anything longer is skipped, never cut to fit.
-inline bool FitsPathLimit(const std::string& path) { return path.size() < MAX_PATH; }
+// A path the platform can take in one piece: shorter than its path limit,
+// which counts UTF-16 units, not the bytes of narrow text (a Chinese
+// character takes three in UTF-8). Anything longer is skipped, never cut to
+// fit. No narrow text takes fewer bytes than it has units.
+inline bool FitsPathLimit(const std::string& path)
+{
+    if (path.size() < MAX_PATH) return true;
+    const int units = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    return units > 0 && units < MAX_PATH;
+}
 
 // Narrow paths are read as characters of the process's code page, never as
 // bytes: in a double-byte code page (932, 936, 949, 950) the second byte of a

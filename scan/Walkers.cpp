@@ -1,7 +1,7 @@
 #include "scan/Walkers.h"
 
 #include "scan/FolderSize.h"
-#include "scan/ItemPlace.h"
+#include "scan/NameMask.h"
 #include "scan/PathText.h"
 #include "scan/WideText.h"
 
@@ -42,24 +42,6 @@ private:
     bool m_entered = false;
 };
 
-// Clears the read-only bit of a hit, keeping its other attributes. Skipped
-// when the bit is clear (an attribute write is costly) and for a link: the
-// write would reach its target. It goes through a handle to the hit itself,
-// checked to lie where its name says, since Wine shows a link to a file as a
-// plain file carrying its target's attributes.
-void ClearHitReadOnly(const std::string& folder, std::string& resolvedFolder, const std::string& name,
-                      DWORD attributes)
-{
-    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0 || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return;
-    const std::string path = JoinPath(folder, name);
-    if (!FitsPathLimit(path)) return;
-    if (resolvedFolder.empty()) resolvedFolder = ResolvedPath(folder);
-    HANDLE item = OpenInPlace(path, ReadOnlyClearingAccess(attributes), resolvedFolder, name.c_str());
-    if (item == INVALID_HANDLE_VALUE) return;
-    ClearReadOnly(item, attributes);
-    CloseHandle(item);
-}
-
 // A hit's name as the program's narrow text: a character the code page
 // lacks comes out as "?", which names nothing and so is never taken for
 // another item.
@@ -79,9 +61,21 @@ bool Searching(const ResultSet& results, const std::string& folder)
 
 std::uint64_t HitBytes(const ResultSet& results, const std::string& path, const WIN32_FIND_DATAW& hit)
 {
-    if (hit.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return 0;
+    if (IsLink(hit)) return 0;
     if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FolderTreeBytes(path, results.Status());
-    return FoundBytes(hit);
+    return FreedBytes(path, hit);
+}
+
+// Whether a folder is a link, by its reparse tag: the attributes alone do
+// not tell a junction from a folder of cloud files.
+bool IsLinkFolder(const std::string& path, DWORD attributes)
+{
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
+    WIN32_FIND_DATAA entry = {};
+    HANDLE search = FindFirstFileExA(path.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return true;
+    FindClose(search);
+    return IsLink(entry);
 }
 
 }  // namespace
@@ -94,15 +88,19 @@ void AddMatches(ResultSet& results, const std::string& folder, const char* patte
     CurrentDirectoryScope scope(folder);
     if (!scope.Entered()) return;
 
-    WIN32_FIND_DATAW hit;
-    HANDLE search = FindFirstFileW(WideFromNarrow(pattern).c_str(), &hit);
+    // The system's search also matches short names: each hit's long name is
+    // checked again. Short names are not asked for, and large batches save
+    // calls into the system.
+    const NameMask mask{std::string(pattern)};
+    WIN32_FIND_DATAW hit = {};
+    HANDLE search = FindFirstFileExW(WideFromNarrow(pattern).c_str(), FindExInfoBasic, &hit, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return;
     std::vector<Result> hits;
-    std::string resolvedFolder;
     do {
+        if (!mask.Matches(hit.cFileName) || IsCloudPlaceholder(hit)) continue;
         const std::string name = NarrowName(hit.cFileName);
         if (IsDotName(name.c_str()) || !IsAddressableName(name.c_str())) continue;
-        ClearHitReadOnly(folder, resolvedFolder, name, hit.dwFileAttributes);
         std::string path = JoinPath(folder, name);
         const bool isFolder = (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         const std::uint64_t bytes = HitBytes(results, path, hit);
@@ -130,6 +128,6 @@ void AddFolderEntry(ResultSet& results, const std::string& base, const char* nam
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return;
     if (!Searching(results, folder)) return;
     Result entry = ResultOfLine(FolderEntryText(folder));
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) entry.bytes = FolderTreeBytes(entry.path, results.Status());
+    if (!IsLinkFolder(entry.path, attributes)) entry.bytes = FolderTreeBytes(entry.path, results.Status());
     if (!results.StopRequested()) results.Add(std::move(entry));
 }

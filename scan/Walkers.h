@@ -7,9 +7,9 @@
 // The only way results are found. None of them reports anything; a folder
 // that does not exist, or whose path does not fit, adds nothing.
 
-// Adds every file and folder in `folder` itself whose name matches `pattern`,
-// after clearing its read-only attribute. Subfolders are not entered; a
-// folder hit stands for its whole tree.
+// Adds every file and folder in `folder` itself whose long name matches
+// `pattern` (see NameMask). Subfolders are not entered; a folder hit stands
+// for its whole tree. A listing changes nothing on disk.
 void AddMatches(ResultSet& results, const std::string& folder, const char* pattern);
 
 // AddMatches in the folder `subfolder` (which may hold backslashes) under `base`.

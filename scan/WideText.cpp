@@ -12,6 +12,19 @@ std::wstring WideFromNarrow(const std::string& text)
     return wide;
 }
 
+namespace {
+
+void ReplaceUnpairedSurrogates(std::wstring& text)
+{
+    for (size_t at = 0; at < text.size(); ++at) {
+        const wchar_t c = text[at];
+        if (IS_HIGH_SURROGATE(c) && at + 1 < text.size() && IS_LOW_SURROGATE(text[at + 1])) ++at;
+        else if (IS_HIGH_SURROGATE(c) || IS_LOW_SURROGATE(c)) text[at] = L'?';
+    }
+}
+
+}  // namespace
+
 std::string NarrowWithoutLookAlikes(const wchar_t* text, int length, bool& exact)
 {
     // The invalid-character check is given for UTF-8 named as such, the
@@ -19,7 +32,11 @@ std::string NarrowWithoutLookAlikes(const wchar_t* text, int length, bool& exact
     if (GetACP() == CP_UTF8) {
         const int size = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text, length, nullptr, 0, nullptr, nullptr);
         exact = size > 0 || length == 0;
-        return NarrowFromWide(std::wstring(text, static_cast<size_t>(length)), CP_UTF8);
+        std::wstring wide(text, static_cast<size_t>(length));
+        // An unpaired surrogate would come out as U+FFFD, the name of
+        // another item; "?" names none.
+        if (!exact) ReplaceUnpairedSurrogates(wide);
+        return NarrowFromWide(wide, CP_UTF8);
     }
     BOOL lossy = FALSE;
     const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, nullptr, 0, nullptr, &lossy);
