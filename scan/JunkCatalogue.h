@@ -66,7 +66,11 @@ inline constexpr const char* RootFileNames[] = {
 };
 
 // Whole folders under the Windows folder. "Printhood\" keeps its backslash,
-// so its line ends in a backslash and the three dots.
+// so its line ends in a backslash and the three dots. Four folders that
+// Windows needs are not here: System32\wbem (the management
+// instrumentation), Apppatch (the compatibility database), Csc (Offline
+// Files, with changes not yet synchronised) and Driver Cache (the sources
+// drivers are installed from).
 inline constexpr const char* WindowsFolderEntries[] = {
     "Applog",
     "msapps",
@@ -76,7 +80,6 @@ inline constexpr const char* WindowsFolderEntries[] = {
     "System32\\cache",
     "System32\\dtclog",
     "System32\\logfiles",
-    "System32\\wbem",
     "Prefetch",
     "Security\\Logs",
     "Nethood",
@@ -86,11 +89,8 @@ inline constexpr const char* WindowsFolderEntries[] = {
     "Application Data\\Microsoft\\Web service\\Cache",
     "Application Data\\Microsoft\\Welcome",
     "Amcdl",
-    "Apppatch",
     "Connection Wizard",
-    "Csc",
     "Debug",
-    "Driver Cache",
     "System\\Wbem\\Logs",
 };
 

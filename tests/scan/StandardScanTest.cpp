@@ -44,6 +44,9 @@ TEST_F(StandardScanTest, CatalogueRowsOfTheWindowsFolderAreListed)
     folder.MakeFolder("WINDOWS\\Pchealth\\Helpctr\\Cache");
     folder.MakeFolder("WINDOWS\\Printhood");
     folder.MakeFolder("WINDOWS\\System32\\logfiles");
+    // Parts of Windows, never junk however the catalogue once saw them.
+    for (const char* part : {"System32\\wbem\\Repository", "Apppatch", "Csc", "Driver Cache"})
+        folder.MakeFile(std::string("WINDOWS\\") + part + "\\keep.dat");
 
     StandardScan(list, folders);
 
