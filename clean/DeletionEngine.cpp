@@ -1,10 +1,10 @@
 #include "clean/DeletionEngine.h"
 
+#include "clean/RecycleBin.h"
+
 #include "scan/FolderSize.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
-
-#include <shellapi.h>
 
 #include <atomic>
 #include <cstring>
@@ -49,7 +49,7 @@ bool FindEntry(const std::string& path, WIN32_FIND_DATAA& entry)
 
 bool Exists(const std::string& path)
 {
-    WIN32_FIND_DATAA entry;
+    WIN32_FIND_DATAA entry = {};
     return FindEntry(path, entry);
 }
 
@@ -113,13 +113,18 @@ void RemoveChild(const std::string& folder, const std::string& resolvedFolder, c
         tally.anyLeft = true;
         return;
     }
+    if (IsCloudPlaceholder(entry)) {
+        tally.anyLeft = true;
+        return;
+    }
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    const bool link = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    const bool link = IsLink(entry);
     if (!directory || link) {
         // A link goes as itself, its own read-only bit cleared on the way;
         // what it points at is not ours, and counts nothing.
+        const std::uint64_t bytes = link ? 0 : FreedBytes(child, entry);
         if (RemoveInPlace(child, resolvedFolder, name, entry.dwFileAttributes) != ERROR_SUCCESS) tally.anyLeft = true;
-        else if (!link) tally.Freed(FoundBytes(entry));
+        else tally.Freed(bytes);
         return;
     }
     // Entering needs only what the place check needs, and the attribute
@@ -176,7 +181,7 @@ bool NextEntry(Listing& listing, WIN32_FIND_DATAA& entry, Tally& tally)
 
 void RemoveEntriesOf(const std::string& folder, const std::string& resolvedFolder, Listing& listing, Tally& tally)
 {
-    WIN32_FIND_DATAA entry;
+    WIN32_FIND_DATAA entry = {};
     while (NextEntry(listing, entry, tally)) RemoveChild(folder, resolvedFolder, entry, tally);
 }
 
@@ -195,7 +200,7 @@ constexpr int EntriesBeforeHelper = 4;
 
 void RemoveListed(const std::string& folder, const std::string& resolvedFolder, Listing& listing, Tally& tally)
 {
-    WIN32_FIND_DATAA entry;
+    WIN32_FIND_DATAA entry = {};
     for (int taken = 0; taken < EntriesBeforeHelper; ++taken) {
         if (!NextEntry(listing, entry, tally)) return;
         RemoveChild(folder, resolvedFolder, entry, tally);
@@ -228,7 +233,7 @@ bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, 
 {
     const std::string pattern = JoinPath(folder, "*.*");
     if (!FitsPathLimit(pattern)) return false;
-    WIN32_FIND_DATAA first;
+    WIN32_FIND_DATAA first = {};
     HANDLE search = FindFirstFileA(pattern.c_str(), &first);
     if (search == INVALID_HANDLE_VALUE) return false;
     if (tally.status != nullptr) tally.status->SetCurrent(folder);
@@ -236,14 +241,12 @@ bool RemoveTreeAt(const std::string& folder, const std::string& resolvedFolder, 
     RemoveListed(folder, resolvedFolder, listing, tally);
     FindClose(search);
 
-    if (attributes & FILE_ATTRIBUTE_READONLY) {
-        const Split resolved = SplitPath(resolvedFolder);
-        HANDLE self = OpenInPlace(folder, ReadOnlyClearingAccess(attributes), resolved.parent, resolved.name.c_str());
-        if (self == INVALID_HANDLE_VALUE) return false;
-        ClearReadOnly(self, attributes);
-        CloseHandle(self);
-    }
-    return RemoveDirectoryA(folder.c_str()) != FALSE;
+    // Through a handle to the folder that was checked, not by its path: the
+    // path may name a link by now.
+    const Split resolved = SplitPath(resolvedFolder);
+    const DWORD error = RemoveInPlace(folder, resolved.parent, resolved.name.c_str(), attributes);
+    SetLastError(error);
+    return error == ERROR_SUCCESS;
 }
 
 Removal Kept(KeptReason reason, std::uint64_t bytes = 0) { return {Outcome::Kept, reason, bytes}; }
@@ -258,33 +261,20 @@ Removal RemoveTree(const std::string& folder, const std::string& resolved, DWORD
     return Kept(ReasonOf(error));
 }
 
-// Whether the drive of a path keeps a Recycle Bin at all.
-bool HasRecycleBin(const std::string& path)
+// The shell is given the path exactly as the item was checked: one the
+// system would read as another (relative, with a stray part) is not given.
+Removal Recycle(const Result& result, Prompting prompting, HWND owner)
 {
-    SHQUERYRBINFO info = {sizeof info, 0, 0};
-    return SHQueryRecycleBinA(path.substr(0, 3).c_str(), &info) == S_OK;
-}
-
-Removal MoveToRecycleBin(const Result& result, Prompting prompting)
-{
-    if (prompting == Prompting::Never && !HasRecycleBin(result.path)) return Kept(KeptReason::NoRecycleBin);
-    // Room for the full path and the second terminator that ends the shell's list.
-    char from[MAX_PATH + 2] = {};
-    char* namePart = nullptr;
-    const DWORD length = GetFullPathNameA(result.path.c_str(), MAX_PATH, from, &namePart);
-    if (length == 0 || length >= MAX_PATH || std::strcmp(from, result.path.c_str()) != 0)
+    const DWORD length = GetFullPathNameA(result.path.c_str(), 0, nullptr, nullptr);
+    std::string full(length, '\0');
+    if (length == 0 || GetFullPathNameA(result.path.c_str(), length, &full[0], nullptr) != length - 1)
         return Kept(KeptReason::Unaddressable);
-
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from;
-    // Should the Recycle Bin refuse the item, the shell would delete it for
-    // good without a word, and its own deletion follows links: it must ask.
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_FILESONLY | FOF_WANTNUKEWARNING | FOF_SILENT;
-    if (prompting == Prompting::Never) operation.fFlags |= FOF_NOERRORUI;  // no error box either
-    const int error = SHFileOperationA(&operation);
-    if (!Exists(result.path)) return {Outcome::Recycled, KeptReason::None, result.bytes};
-    return Kept(error == 0 ? KeptReason::NotRemoved : ReasonOf(static_cast<DWORD>(error)));
+    full.resize(length - 1);
+    if (full != result.path) return Kept(KeptReason::Unaddressable);
+    const Recycling recycling = MoveToRecycleBin(result.path, prompting, owner);
+    if (recycling.recycled) return {Outcome::Recycled, KeptReason::None, result.bytes};
+    if (recycling.refused) return Kept(KeptReason::NoRecycleBin);
+    return Kept(recycling.error == 0 ? KeptReason::NotRemoved : ReasonOf(recycling.error));
 }
 
 }  // namespace
@@ -309,19 +299,20 @@ const char* KeptReasonName(KeptReason reason)
 // An item that is itself a link or junction is kept whole: removing it would
 // free nothing of what the line stands for, and following it would reach
 // what is not ours. Only items that lie where their names say are touched.
-Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting, WorkStatus* status)
+Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting, WorkStatus* status, HWND owner)
 {
     const std::string& path = result.path;
     if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
     if (!IsAddressablePath(path)) return Kept(KeptReason::Unaddressable);
-    WIN32_FIND_DATAA entry;
+    WIN32_FIND_DATAA entry = {};
     if (!FindEntry(path, entry)) return Kept(KeptReason::GoneBefore);
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return Kept(KeptReason::Link);
+    if (IsLink(entry)) return Kept(KeptReason::Link);
+    if (IsCloudPlaceholder(entry)) return Kept(KeptReason::NotRemoved);
     const std::string resolved = ResolvedInPlace(path, entry);
     if (resolved.empty()) return Exists(path) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
 
     if (mode == RemovalMode::Recycle) {
-        const Removal removal = MoveToRecycleBin(result, prompting);
+        const Removal removal = Recycle(result, prompting, owner);
         if (status != nullptr) status->AddBytes(removal.bytes);
         return removal;
     }
@@ -330,14 +321,15 @@ Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting
     if (directory) return RemoveTree(path, resolved, entry.dwFileAttributes, status);
 
     const Split split = SplitPath(resolved);
+    const std::uint64_t bytes = FreedBytes(path, entry);
     const DWORD error = RemoveInPlace(path, split.parent, entry.cFileName, entry.dwFileAttributes);
     if (error != ERROR_SUCCESS) return Kept(ReasonOf(error));
-    if (status != nullptr) status->AddBytes(FoundBytes(entry));
-    return {Outcome::Removed, KeptReason::None, FoundBytes(entry)};
+    if (status != nullptr) status->AddBytes(bytes);
+    return {Outcome::Removed, KeptReason::None, bytes};
 }
 
 std::vector<Removal> RemoveResults(const std::vector<Result>& results, RemovalMode mode, Prompting prompting,
-                                   WorkStatus* status)
+                                   WorkStatus* status, HWND owner)
 {
     std::vector<Removal> removals(results.size());
     for (size_t index = 0; index < results.size(); ++index) {
@@ -345,7 +337,7 @@ std::vector<Removal> RemoveResults(const std::vector<Result>& results, RemovalMo
             if (status->StopRequested()) break;
             status->SetCurrent(results[index].path);
         }
-        removals[index] = RemoveResult(results[index], mode, prompting, status);
+        removals[index] = RemoveResult(results[index], mode, prompting, status, owner);
         if (status != nullptr) status->ItemDone();
     }
     return removals;

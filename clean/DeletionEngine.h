@@ -3,6 +3,8 @@
 #include "scan/Results.h"
 #include "scan/WorkStatus.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -49,13 +51,15 @@ const char* KeptReasonName(KeptReason reason);
 // it to the Recycle Bin. With a `status`, the bytes freed are told to it as
 // they go, and a folder's removal stops between items when it asks: the
 // folder is then kept, partly removed.
+// Any window the shell shows on the way (its question before deleting an
+// item the Recycle Bin refuses) is owned by `owner`.
 Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting = Prompting::Allowed,
-                     WorkStatus* status = nullptr);
+                     WorkStatus* status = nullptr, HWND owner = nullptr);
 
 // Removes the results one after the other, in their order, and tells what
 // became of each; after a stop the rest are left as listed.
 std::vector<Removal> RemoveResults(const std::vector<Result>& results, RemovalMode mode, Prompting prompting,
-                                   WorkStatus* status = nullptr);
+                                   WorkStatus* status = nullptr, HWND owner = nullptr);
 
 // Whether a line should leave the list after its removal: its item is gone.
 inline bool LeavesList(const Removal& removal)

@@ -65,7 +65,7 @@ bool DeleteKeys(const char* const (&keys)[N])
 // Whether a purged folder holds nothing but what it keeps on purpose.
 bool HoldsOnlyDesktopIni(const std::string& folder)
 {
-    WIN32_FIND_DATAA entry;
+    WIN32_FIND_DATAA entry = {};
     HANDLE search = FindFirstFileA(JoinPath(folder, "*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return true;
     bool empty = true;

@@ -1,5 +1,6 @@
 #include "traces/PurgeFolder.h"
 
+#include "scan/FolderSize.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
 
@@ -35,14 +36,6 @@ bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMAT
            a.nFileIndexLow == b.nFileIndexLow;
 }
 
-// Clears the read-only bit, keeping hidden, system and archive as they are.
-void ClearReadOnly(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) return;
-    SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-}
-
 bool PurgeFolderAt(const std::string& folder, const std::string& resolvedFolder, bool includeDesktopIni,
                    bool wipeIndexDat);
 
@@ -60,24 +53,29 @@ void PurgeEntry(const std::string& folder, const std::string& resolvedFolder, co
     // left alone. Where it can, the link lies where it is named and goes.
     if (!LiesWhereNamed(child, resolvedFolder, name)) return;
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        // A link or junction goes as itself, through a handle to the link,
-        // which also clears its own read-only bit; what it points at is not
-        // ours.
+    // Everything goes through a handle to the item that was checked, never
+    // by its path again, which may name a link by then. A link or junction
+    // goes as itself; what it points at is not ours. The handle also clears
+    // the read-only bit, keeping hidden, system and archive as they are.
+    if (IsLink(entry)) {
         RemoveInPlace(child, resolvedFolder, name, entry.dwFileAttributes);
         return;
     }
-
-    ClearReadOnly(child);
+    // The bit goes first and on its own: a file in use, which another
+    // program keeps from being deleted, still loses it.
+    HANDLE item = OpenInPlace(child, ReadOnlyClearingAccess(entry.dwFileAttributes), resolvedFolder, name);
+    if (item == INVALID_HANDLE_VALUE) return;
+    ClearReadOnly(item, entry.dwFileAttributes);
+    CloseHandle(item);
+    const DWORD attributes = entry.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY;
     if (directory) {
         // Checked against where it was found to lie, not where it resolves
         // later: a subfolder swapped for a link meanwhile has no child that passes.
         PurgeFolderAt(child, JoinPath(resolvedFolder, name), includeDesktopIni, wipeIndexDat);
-        RemoveDirectoryA(child.c_str());
-        return;
+    } else if (wipeIndexDat && IsNamed(name, "index.dat")) {
+        WipeFile(name, folder);
     }
-    if (wipeIndexDat && IsNamed(name, "index.dat")) WipeFile(name, folder);
-    DeleteFileA(child.c_str());
+    RemoveInPlace(child, resolvedFolder, name, attributes);
 }
 
 bool PurgeFolderAt(const std::string& folder, const std::string& resolvedFolder, bool includeDesktopIni,
@@ -85,7 +83,7 @@ bool PurgeFolderAt(const std::string& folder, const std::string& resolvedFolder,
 {
     const std::string pattern = JoinPath(folder, "*.*");
     if (resolvedFolder.empty() || !FitsPathLimit(pattern)) return false;
-    WIN32_FIND_DATAA entry;
+    WIN32_FIND_DATAA entry = {};
     HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return false;
     do {
