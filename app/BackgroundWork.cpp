@@ -68,12 +68,12 @@ void Run(HWND frame, const Look& look, WorkStatus& status, const std::function<v
     }
     worker.join();
     CloseHandle(done);
-    dialog.Close();
     g_running = nullptr;
-    if (wasEnabled) {
-        EnableWindow(frame, TRUE);
-        if (IsWindowVisible(frame)) SetActiveWindow(frame);
-    }
+    // The frame is enabled before the dialog goes: closing the active window
+    // while its owner is disabled would send the focus to another program.
+    if (wasEnabled) EnableWindow(frame, TRUE);
+    dialog.Close();
+    if (wasEnabled && IsWindowVisible(frame)) SetActiveWindow(frame);
     if (quit) PostQuitMessage(static_cast<int>(quitCode));
     if (g_closeWhenDone) {
         g_closeWhenDone = false;

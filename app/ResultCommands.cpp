@@ -52,7 +52,7 @@ void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
     const BackgroundWork::Look look = {CommandTitle(LoadStringTail(command)),
                                        listedBytes > 0 ? ProgressDialog::Bar::ByBytes : ProgressDialog::Bar::ByItems};
     BackgroundWork::Run(frame, look, status,
-                        [&] { removals = RemoveResults(results, mode, Prompting::Allowed, &status); });
+                        [&] { removals = RemoveResults(results, mode, Prompting::Allowed, &status, frame); });
 
     std::uint64_t bytes = 0;
     for (size_t item = 0; item < removals.size(); ++item) {

@@ -33,7 +33,13 @@ LRESULT CMiniDockFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         if (m_pBar && m_pBar->m_hWnd && ::GetParent(m_pBar->m_hWnd) == m_hWnd)
             ::MoveWindow(m_pBar->m_hWnd, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
         return 0;
-    case WM_COMMAND:
+    case WM_COMMAND: {
+        // A window of its own, the floating bar stays enabled while a modal
+        // dialog or long work disables the frame; its commands wait as the
+        // frame's own do.
+        const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+        return ::IsWindowEnabled(owner) ? ::SendMessageA(owner, message, wParam, lParam) : 0;
+    }
     case WM_NOTIFY:
         return ::SendMessageA(::GetWindow(m_hWnd, GW_OWNER), message, wParam, lParam);
     default:

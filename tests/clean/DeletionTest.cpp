@@ -336,4 +336,62 @@ TEST_F(DeletionTest, TheRecycleBinTakesFilesAndWholeFolders)
     EXPECT_TRUE(Exists(trash + "\\" + folderName + "\\inside.tmp")) << "the whole folder, not only its files";
 }
 
+bool InOwnProcess() { return GetEnvironmentVariableA("DUSTREL_OWN_PROCESS", nullptr, 0) > 0; }
+
+// Runs one test of this program again in a process of its own; whether it
+// passed within a minute.
+bool PassesInOwnProcess(const std::string& test)
+{
+    const char* unixPath = std::getenv("DUSTREL_CLEAN_TESTS");
+    if (unixPath == nullptr) return false;
+    std::string program = std::string("\\\\?\\unix") + unixPath;
+    for (char& c : program) c = c == '/' ? '\\' : c;
+    std::string commandLine = "clean_tests --gtest_filter=" + test;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    SetEnvironmentVariableA("DUSTREL_OWN_PROCESS", "1");
+    const bool started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    SetEnvironmentVariableA("DUSTREL_OWN_PROCESS", nullptr);
+    if (!started) {
+        ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
+        return false;
+    }
+    DWORD status = 1;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &status);
+    else TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return status == 0;
+}
+
+// Where no one may be asked (the console program), a Recycle Bin that
+// refuses an item must not bring up the shell's question whether to delete
+// it for good: the item stays. Wine's bin refuses everything when the folder
+// of its Trash that holds the items is a file; it finds its Trash once per
+// process, so the removal runs in a process of its own.
+TEST_F(DeletionTest, ARecycleBinThatRefusesWhereNoOneMayBeAskedKeepsTheItem)
+{
+    if (!InOwnProcess()) {
+        const std::string before = std::getenv("XDG_DATA_HOME");
+        const std::string data = before + "/refusing-bin";
+        std::string windowsData = "\\\\?\\unix" + data;
+        for (char& c : windowsData) c = c == '/' ? '\\' : c;
+        MakeFolders(windowsData + "\\Trash\\info");
+        if (!Exists(windowsData + "\\Trash\\files")) WriteFile(windowsData + "\\Trash\\files");
+        SetEnvironmentVariableA("XDG_DATA_HOME", data.c_str());
+        EXPECT_TRUE(PassesInOwnProcess("DeletionTest.ARecycleBinThatRefusesWhereNoOneMayBeAskedKeepsTheItem"));
+        SetEnvironmentVariableA("XDG_DATA_HOME", before.c_str());
+        return;
+    }
+    const std::string file = folder.MakeFile("refused.tmp");
+
+    const Removal removal = RemoveResult(ResultOfLine(file), RemovalMode::Recycle, Prompting::Never);
+
+    EXPECT_EQ(removal.outcome, Outcome::Kept);
+    EXPECT_EQ(removal.reason, KeptReason::NoRecycleBin);
+    EXPECT_TRUE(Exists(file));
+}
+
 }  // namespace

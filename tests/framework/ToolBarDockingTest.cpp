@@ -310,6 +310,15 @@ TEST_F(ToolBarDocking, FloatingFrameHoldsTheBarUntilItDocksAgain)
         PumpMessages();
         EXPECT_EQ(m_frame->m_commands, std::vector<UINT>{ids[1]});
 
+        // While the frame is disabled (a modal dialog, long work) the
+        // floating bar, a window of its own, sends nothing.
+        EnableWindow(m_frame->m_hWnd, FALSE);
+        Bar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, centre);
+        Bar().SendMessage(WM_LBUTTONUP, 0, centre);
+        PumpMessages();
+        EnableWindow(m_frame->m_hWnd, TRUE);
+        EXPECT_EQ(m_frame->m_commands, std::vector<UINT>{ids[1]});
+
         // The tool tip request goes to the bar's parent, and the frame answers it.
         char poison[] = "poison";
         NMTTDISPINFOA tip = {};
