@@ -2,19 +2,57 @@
 // tools/bench compares the figures with find, sort and du on the same folders.
 //   listing_bench FOLDER PATTERN   the hits of one search, shown in a sorted list
 //   listing_bench entry FOLDER     one folder line, its tree's size included
+//   listing_bench bare FOLDER PATTERN   the platform's enumeration alone: names
+//                                  only, as the walker asks for them
 #include "app/ResultListView.h"
 #include "scan/PathText.h"
 #include "scan/Walkers.h"
+#include "scan/WideText.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+namespace {
+
+// The floor the walker's listing is measured against.
+int BareEnumeration(const std::string& folder, const std::string& pattern)
+{
+    const std::wstring search = WideFromNarrow(JoinPath(folder, pattern));
+    WIN32_FIND_DATAW entry;
+    HANDLE found = FindFirstFileExW(search.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                    FIND_FIRST_EX_LARGE_FETCH);
+    if (found == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do ++count;
+    while (FindNextFileW(found, &entry));
+    FindClose(found);
+    return count;
+}
+
+double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& stop)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], "bare") == 0) {
+        LARGE_INTEGER start, stop;
+        QueryPerformanceCounter(&start);
+        const int count = BareEnumeration(argv[2], argv[3]);
+        QueryPerformanceCounter(&stop);
+        std::printf("%d %.3f\n", count, Seconds(start, stop));
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: listing_bench FOLDER PATTERN | listing_bench entry FOLDER\n");
+        std::fprintf(stderr, "usage: listing_bench FOLDER PATTERN | listing_bench entry FOLDER | listing_bench bare FOLDER PATTERN\n");
         return 2;
     }
     // A shown list in a shown window, as in the program.
@@ -28,8 +66,7 @@ int main(int argc, char** argv)
     list.Attach(window);
     ResultListView view(list);
 
-    LARGE_INTEGER frequency, start, stop;
-    QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER start, stop;
     QueryPerformanceCounter(&start);
     ResultSet results(view.Locale());
     if (std::strcmp(argv[1], "entry") == 0) {
@@ -42,8 +79,7 @@ int main(int argc, char** argv)
     view.Show(results);
     QueryPerformanceCounter(&stop);
 
-    std::printf("%d %.3f %llu\n", list.GetCount(),
-                static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart),
+    std::printf("%d %.3f %llu\n", list.GetCount(), Seconds(start, stop),
                 static_cast<unsigned long long>(results.TotalBytes()));
     DestroyWindow(frame);
     return 0;
