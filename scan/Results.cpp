@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <numeric>
+#include <system_error>
+#include <thread>
 
 namespace {
+
+constexpr size_t ParallelKeysFrom = 4096;
 
 // Lines are compared as the list box compares them, in UTF-16, whatever
 // code page the locale has of its own. Comparing sort keys byte by byte
@@ -42,9 +46,23 @@ void ResultSet::Add(Result result)
 void ResultSet::Add(std::vector<Result> batch)
 {
     if (batch.empty()) return;
-    std::vector<std::pair<std::string, size_t>> keyed;
-    keyed.reserve(batch.size());
-    for (size_t index = 0; index < batch.size(); ++index) keyed.emplace_back(SortKey(m_locale, batch[index].line), index);
+    std::vector<std::pair<std::string, size_t>> keyed(batch.size());
+    const auto makeKeys = [&](size_t from, size_t to) {
+        for (size_t index = from; index < to; ++index) keyed[index] = {SortKey(m_locale, batch[index].line), index};
+    };
+    // The locale's sort keys cost more than the search that found the
+    // lines: a large batch takes both cores.
+    const size_t half = batch.size() >= ParallelKeysFrom ? batch.size() / 2 : batch.size();
+    std::thread helper;
+    if (half < batch.size()) {
+        try {
+            helper = std::thread(makeKeys, half, batch.size());
+        } catch (const std::system_error&) {
+            makeKeys(half, batch.size());
+        }
+    }
+    makeKeys(0, half);
+    if (helper.joinable()) helper.join();
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
 

@@ -30,11 +30,19 @@ std::string NarrowWithoutLookAlikes(const wchar_t* text, int length, bool& exact
     // The invalid-character check is given for UTF-8 named as such, the
     // default-character report for the other code pages only.
     if (GetACP() == CP_UTF8) {
-        const int size = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text, length, nullptr, 0, nullptr, nullptr);
-        exact = size > 0 || length == 0;
+        // One conversion, into room on the stack, for the names of a listing.
+        char buffer[1024];
+        const int size =
+            WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text, length, buffer, sizeof buffer, nullptr, nullptr);
+        if (size > 0 || length == 0) {
+            exact = true;
+            return std::string(buffer, static_cast<size_t>(size > 0 ? size : 0));
+        }
         std::wstring wide(text, static_cast<size_t>(length));
         // An unpaired surrogate would come out as U+FFFD, the name of
-        // another item; "?" names none.
+        // another item; "?" names none. A text too long for the room takes
+        // the long way too.
+        exact = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text, length, nullptr, 0, nullptr, nullptr) > 0;
         if (!exact) ReplaceUnpairedSurrogates(wide);
         return NarrowFromWide(wide, CP_UTF8);
     }
