@@ -92,6 +92,41 @@ public:
     HRESULT STDMETHODCALLTYPE ResumeTimer() override { return S_OK; }
 };
 
+// Where no one may be asked, any question the shell asks on this thread is
+// answered No as its window opens: the item stays. Nothing but a question
+// opens, since the work itself is silent.
+thread_local bool t_questionRefused = false;
+
+LRESULT CALLBACK RefuseQuestions(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        t_questionRefused = true;
+        const HWND question = reinterpret_cast<HWND>(wParam);
+        PostMessageW(question, WM_COMMAND, IDNO, 0);
+        PostMessageW(question, WM_CLOSE, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class QuestionsRefused {
+public:
+    QuestionsRefused() : m_hook(SetWindowsHookExW(WH_CBT, RefuseQuestions, nullptr, GetCurrentThreadId()))
+    {
+        t_questionRefused = false;
+    }
+    ~QuestionsRefused()
+    {
+        if (m_hook != nullptr) UnhookWindowsHookEx(m_hook);
+    }
+    QuestionsRefused(const QuestionsRefused&) = delete;
+    QuestionsRefused& operator=(const QuestionsRefused&) = delete;
+
+    bool Armed() const { return m_hook != nullptr; }
+
+private:
+    HHOOK m_hook;
+};
+
 enum class Attempt { Done, Refused, Unavailable };
 
 // Through the shell's file operation, which tells per item whether it would
@@ -110,24 +145,11 @@ Attempt RecycleWithoutAsking(const std::string& path)
         return Attempt::Done;  // the check that follows tells what became of it
     RecycleOnlySink sink;
     if (FAILED(operation.pointer->DeleteItem(item.pointer, &sink))) return Attempt::Unavailable;
+    // The sink should keep every question away; should one open all the same
+    // on this thread, it is answered No.
+    const QuestionsRefused questions;
     if (operation.pointer->PerformOperations() == E_NOTIMPL) return Attempt::Unavailable;
-    return sink.refused ? Attempt::Refused : Attempt::Done;
-}
-
-// Where only the older call exists, any question it asks on this thread is
-// answered No as the window opens: the item stays. Nothing but a question
-// opens, since the work itself is silent.
-thread_local bool t_questionRefused = false;
-
-LRESULT CALLBACK RefuseQuestions(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE) {
-        t_questionRefused = true;
-        const HWND question = reinterpret_cast<HWND>(wParam);
-        PostMessageW(question, WM_COMMAND, IDNO, 0);
-        PostMessageW(question, WM_CLOSE, 0, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return sink.refused || t_questionRefused ? Attempt::Refused : Attempt::Done;
 }
 
 int ShellDelete(const std::string& path, Prompting prompting, HWND owner)
@@ -146,12 +168,9 @@ int ShellDelete(const std::string& path, Prompting prompting, HWND owner)
     if (prompting == Prompting::Allowed) return SHFileOperationA(&operation);
 
     operation.fFlags |= FOF_NOERRORUI;
-    t_questionRefused = false;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseQuestions, nullptr, GetCurrentThreadId());
-    if (hook == nullptr) return ERROR_CANCELLED;  // nothing would stop a question
-    const int error = SHFileOperationA(&operation);
-    UnhookWindowsHookEx(hook);
-    return error;
+    const QuestionsRefused questions;
+    if (!questions.Armed()) return ERROR_CANCELLED;  // nothing would stop a question
+    return SHFileOperationA(&operation);
 }
 
 // Whether the drive of a path keeps a Recycle Bin at all.
