@@ -1,5 +1,7 @@
 #include "scan/Walkers.h"
 
+#include "scan/FolderSize.h"
+
 #include "tests/scan/ScanTestSupport.h"
 #include "tests/support/Links.h"
 #include "tests/support/TestFolder.h"
@@ -246,6 +248,27 @@ TEST_F(WalkersTest, OnlyTheLongNameMatches)
         AddMatches(list, folder.Path(), pattern);
 
     EXPECT_THAT(Lines(list), ElementsAre(bak, bare, bare, dotted, dotted));
+}
+
+// Compact OS, deduplication, cloud files and app execution aliases put
+// reparse points on ordinary files; only a tag that names another item makes
+// a link. Wine gives no tags, so the tags are set here by hand.
+TEST(ReparseTags, OnlyNameSurrogatesAreLinks)
+{
+    const struct {
+        DWORD tag;
+        bool link;
+    } cases[] = {{IO_REPARSE_TAG_SYMLINK, true},  {IO_REPARSE_TAG_MOUNT_POINT, true}, {0, true},
+                 {IO_REPARSE_TAG_WOF, false},     {IO_REPARSE_TAG_DEDUP, false},      {IO_REPARSE_TAG_CLOUD, false},
+                 {IO_REPARSE_TAG_APPEXECLINK, false}};
+    for (const auto& test : cases) {
+        WIN32_FIND_DATAW entry = {};
+        entry.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT;
+        entry.dwReserved0 = test.tag;
+        EXPECT_EQ(IsLink(entry), test.link) << std::hex << test.tag;
+        entry.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
+        EXPECT_FALSE(IsLink(entry)) << "not a reparse point at all, whatever the field holds";
+    }
 }
 
 TEST_F(WalkersTest, AReadOnlyLinkIsListedButItsTargetKeepsItsAttributes)
