@@ -5,17 +5,8 @@
 
 #include <algorithm>
 #include <numeric>
-#include <system_error>
-#include <thread>
 
-namespace {
-
-constexpr size_t ParallelKeysFrom = 4096;
-
-// Lines are compared as the list box compares them, in UTF-16, whatever
-// code page the locale has of its own. Comparing sort keys byte by byte
-// gives what comparing the texts would.
-std::string SortKey(LCID locale, const std::string& line)
+std::string LineSortKey(LCID locale, const std::string& line)
 {
     const std::wstring wide = WideFromNarrow(line);
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
@@ -25,8 +16,6 @@ std::string SortKey(LCID locale, const std::string& line)
     LCMapStringW(locale, flags, wide.c_str(), -1, reinterpret_cast<LPWSTR>(&key[0]), size);
     return key;
 }
-
-}  // namespace
 
 Result ResultOfLine(const std::string& line)
 {
@@ -45,24 +34,18 @@ void ResultSet::Add(Result result)
 // placing each line on its own in a list of many thousand.
 void ResultSet::Add(std::vector<Result> batch)
 {
+    std::vector<std::string> keys;
+    keys.reserve(batch.size());
+    for (const Result& result : batch) keys.push_back(LineSortKey(m_locale, result.line));
+    Add(std::move(batch), std::move(keys));
+}
+
+void ResultSet::Add(std::vector<Result> batch, std::vector<std::string> batchKeys)
+{
     if (batch.empty()) return;
-    std::vector<std::pair<std::string, size_t>> keyed(batch.size());
-    const auto makeKeys = [&](size_t from, size_t to) {
-        for (size_t index = from; index < to; ++index) keyed[index] = {SortKey(m_locale, batch[index].line), index};
-    };
-    // The locale's sort keys cost more than the search that found the
-    // lines: a large batch takes both cores.
-    const size_t half = batch.size() >= ParallelKeysFrom ? batch.size() / 2 : batch.size();
-    std::thread helper;
-    if (half < batch.size()) {
-        try {
-            helper = std::thread(makeKeys, half, batch.size());
-        } catch (const std::system_error&) {
-            makeKeys(half, batch.size());
-        }
-    }
-    makeKeys(0, half);
-    if (helper.joinable()) helper.join();
+    std::vector<std::pair<std::string, size_t>> keyed;
+    keyed.reserve(batch.size());
+    for (size_t index = 0; index < batch.size(); ++index) keyed.emplace_back(std::move(batchKeys[index]), index);
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
 

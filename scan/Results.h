@@ -19,6 +19,11 @@ struct Result {
 // The result a line stands for, its size unknown (0).
 Result ResultOfLine(const std::string& line);
 
+// Lines are compared as the list box compares them, in UTF-16, whatever
+// code page the locale has of its own. Comparing these keys byte by byte
+// gives what comparing the texts would.
+std::string LineSortKey(LCID locale, const std::string& line);
+
 // The results of a listing in the list's own order: by their lines, letter
 // case ignored, as the locale sorts them. Equal lines stay in the order found.
 class ResultSet {
@@ -27,6 +32,8 @@ public:
 
     // Adds the results of one search, each at its sorted place.
     void Add(std::vector<Result> batch);
+    // The same, with the sort key of each made already (LineSortKey).
+    void Add(std::vector<Result> batch, std::vector<std::string> keys);
     void Add(Result result);
     void Clear();
 
@@ -35,6 +42,7 @@ public:
     WorkStatus* Status() const { return m_status; }
     bool StopRequested() const { return m_status != nullptr && m_status->StopRequested(); }
 
+    LCID Locale() const { return m_locale; }
     const std::vector<Result>& Items() const { return m_items; }
     std::size_t Size() const { return m_items.size(); }
     std::uint64_t TotalBytes() const;

@@ -3,6 +3,7 @@
 #include "scan/FolderSize.h"
 #include "scan/NameMask.h"
 #include "scan/PathText.h"
+#include "scan/SearchHits.h"
 #include "scan/WideText.h"
 
 #include <io.h>
@@ -96,7 +97,7 @@ void AddMatches(ResultSet& results, const std::string& folder, const char* patte
     HANDLE search = FindFirstFileExW(WideFromNarrow(pattern).c_str(), FindExInfoBasic, &hit, FindExSearchNameMatch,
                                      nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return;
-    std::vector<Result> hits;
+    SearchHits hits(results.Locale());
     do {
         if (!mask.Matches(hit.cFileName) || IsCloudPlaceholder(hit)) continue;
         const std::string name = NarrowName(hit.cFileName);
@@ -107,10 +108,10 @@ void AddMatches(ResultSet& results, const std::string& folder, const char* patte
         // A hit whose size was cut short by a stop is not listed with a wrong one.
         if (results.StopRequested()) break;
         std::string line = isFolder ? FolderEntryText(path) : path;
-        hits.push_back({std::move(line), std::move(path), isFolder, bytes});
+        hits.Add({std::move(line), std::move(path), isFolder, bytes});
     } while (FindNextFileW(search, &hit));
     FindClose(search);
-    results.Add(std::move(hits));
+    hits.AddTo(results);
 }
 
 void AddSubfolderMatches(ResultSet& results, const std::string& base, const char* subfolder, const char* pattern)
