@@ -69,6 +69,11 @@ void ResultListView::Clear()
         BulkChange change(m_list.m_hWnd);
         DeleteAllLines(m_list.m_hWnd, change);
     }
+    Forget();
+}
+
+void ResultListView::Forget()
+{
     m_shown.clear();
     m_shownBytes = 0;
     m_selection = {};
@@ -80,9 +85,7 @@ void ResultListView::Show(const ResultSet& results)
     HWND list = m_list.m_hWnd;
     BulkChange change(list);
     DeleteAllLines(list, change);
-    m_shown.clear();
-    m_selection = {};
-    m_shownBytes = 0;
+    Forget();
     SendMessageA(list, LB_INITSTORAGE, results.Size(), 0);
     for (const Result& result : results.Items()) {
         m_shown.push_back({result, false});

@@ -64,6 +64,8 @@ private:
         std::uint64_t bytes = 0;
     };
 
+    // The view's part of emptying the list.
+    void Forget();
     Shown* ShownAt(int index) const;
     void FollowSelection() const;
     void Recount() const;

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -184,9 +185,11 @@ int Delete(const char* self, const std::string& folder, const std::string& copy)
     const std::string pings = pinger.Stop();
     SetWindowLongPtrA(program.List(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_listProcedure));
 
+    // In the order the command takes them: from the last line to the first.
     const ResultSet copyLines = LogLines(copy, locale);
+    const std::vector<Result> items(copyLines.Items().rbegin(), copyLines.Items().rend());
     const LARGE_INTEGER start = Now();
-    RemoveResults(copyLines.Items(), RemovalMode::Delete, Prompting::Allowed);
+    RemoveResults(items, RemovalMode::Delete, Prompting::Allowed);
     const double direct = Seconds(start);
     std::printf("%zu %.3f %.3f %.3f %d %s\n", lines.Size(), seconds, listWork, direct, program.Lines(), pings.c_str());
     return 0;
