@@ -38,12 +38,9 @@ void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
     // From the last line to the first, so each line's index holds until it goes.
     std::vector<int> selected = view.SelectedIndices();
     std::reverse(selected.begin(), selected.end());
-    std::vector<Result> results;
+    const std::vector<Result> results = view.ResultsAt(selected);
     std::uint64_t listedBytes = 0;
-    for (int index : selected) {
-        results.push_back(view.ResultAt(index));
-        listedBytes += results.back().bytes;
-    }
+    for (const Result& result : results) listedBytes += result.bytes;
 
     WorkStatus status;
     status.SetTotals(results.size(), listedBytes);
@@ -55,11 +52,13 @@ void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
                         [&] { removals = RemoveResults(results, mode, Prompting::Allowed, &status, frame); });
 
     std::uint64_t bytes = 0;
+    std::vector<ResultListView::LineRemoval> lines;
+    lines.reserve(removals.size());
     for (size_t item = 0; item < removals.size(); ++item) {
         bytes += removals[item].bytes;
-        if (LeavesList(removals[item])) view.List().DeleteString(selected[item]);
-        else view.Freed(selected[item], removals[item].bytes);
+        lines.push_back({selected[item], LeavesList(removals[item]), removals[item].bytes});
     }
+    view.Removed(lines);
     UpdateStatus(view, frame);
     SetSizePane(frame, ByteCountText(mode == RemovalMode::Delete ? IDS_FREED_BYTES : IDS_RECYCLED_BYTES, bytes));
 }

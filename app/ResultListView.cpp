@@ -1,6 +1,62 @@
 #include "app/ResultListView.h"
 
+#include "menus/MenuWindows.h"
+
 #include <algorithm>
+
+namespace {
+
+// Other windows hear back from this thread at least this often while it
+// works through many lines.
+constexpr DWORD AnswerMs = 20;
+
+// Work through many lines: the menu hook paused (no menu opens meanwhile)
+// and messages sent from other threads and programs answered as it goes.
+class LongListWork {
+public:
+    LongListWork() = default;
+    LongListWork(const LongListWork&) = delete;
+    LongListWork& operator=(const LongListWork&) = delete;
+
+    // Called after each line.
+    void Step()
+    {
+        if (++m_steps % 256 != 0 || GetTickCount() - m_answered < AnswerMs) return;
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        m_answered = GetTickCount();
+    }
+
+private:
+    MenuWindowHookPause m_pause;
+    unsigned m_steps = 0;
+    DWORD m_answered = GetTickCount();
+};
+
+// Many lines changed at once, drawn when all are done.
+class BulkChange : public LongListWork {
+public:
+    explicit BulkChange(HWND list) : m_list(list) { SendMessageA(m_list, WM_SETREDRAW, FALSE, 0); }
+    ~BulkChange()
+    {
+        SendMessageA(m_list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(m_list, nullptr, TRUE);
+    }
+
+private:
+    HWND m_list;
+};
+
+// Empties the list from the last line to the first, which moves no other line.
+void DeleteAllLines(HWND list, LongListWork& change)
+{
+    for (LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0); count > 0; --count) {
+        SendMessageA(list, LB_DELETESTRING, count - 1, 0);
+        change.Step();
+    }
+}
+
+}  // namespace
 
 LCID ResultListView::Locale() const
 {
@@ -9,48 +65,88 @@ LCID ResultListView::Locale() const
 
 void ResultListView::Clear()
 {
-    m_list.ResetContent();
-    m_shown.clear();
+    {
+        BulkChange change(m_list.m_hWnd);
+        DeleteAllLines(m_list.m_hWnd, change);
+    }
+    Forget();
 }
 
-// The lines go in already sorted, each at the end, with drawing held: a
-// shown list would otherwise update its scroll bar for every line.
+void ResultListView::Forget()
+{
+    m_shown.clear();
+    m_shownBytes = 0;
+    m_selection = {};
+}
+
+// The lines go in already sorted, each at the end.
 void ResultListView::Show(const ResultSet& results)
 {
     HWND list = m_list.m_hWnd;
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    Clear();
+    BulkChange change(list);
+    DeleteAllLines(list, change);
+    Forget();
     SendMessageA(list, LB_INITSTORAGE, results.Size(), 0);
     for (const Result& result : results.Items()) {
-        m_shown.push_back(result);
+        m_shown.push_back({result, false});
+        m_shownBytes += result.bytes;
         const LRESULT index = SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(result.line.c_str()));
         if (index >= 0) SendMessageA(list, LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(&m_shown.back()));
+        change.Step();
     }
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
 }
 
-Result* ResultListView::ShownAt(int index) const
+ResultListView::Shown* ResultListView::ShownAt(int index) const
 {
     const LRESULT data = SendMessageA(m_list.m_hWnd, LB_GETITEMDATA, index, 0);
-    return data == 0 || data == LB_ERR ? nullptr : reinterpret_cast<Result*>(data);
+    return data == 0 || data == LB_ERR ? nullptr : reinterpret_cast<Shown*>(data);
 }
 
-void ResultListView::Freed(int index, std::uint64_t bytes)
+void ResultListView::Removed(const std::vector<LineRemoval>& lines)
 {
-    Result* shown = ShownAt(index);
-    if (shown == nullptr) return;
-    shown->bytes -= std::min(shown->bytes, bytes);
-    RECT line = {};
-    if (SendMessageA(m_list.m_hWnd, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line)) != LB_ERR)
-        InvalidateRect(m_list.m_hWnd, &line, TRUE);
+    FollowSelection();
+    HWND list = m_list.m_hWnd;
+    BulkChange change(list);
+    for (const LineRemoval& line : lines) {
+        Shown* shown = ShownAt(line.index);
+        if (line.leaves) {
+            if (shown != nullptr) {
+                m_shownBytes -= std::min(m_shownBytes, shown->result.bytes);
+                if (shown->selected) {
+                    --m_selection.lines;
+                    m_selection.bytes -= std::min(m_selection.bytes, shown->result.bytes);
+                }
+            } else if (m_list.GetSel(line.index)) {
+                --m_selection.lines;
+            }
+            SendMessageA(list, LB_DELETESTRING, line.index, 0);
+        } else if (shown != nullptr) {
+            const std::uint64_t freed = std::min(shown->result.bytes, line.bytes);
+            shown->result.bytes -= freed;
+            m_shownBytes -= std::min(m_shownBytes, freed);
+            if (shown->selected) m_selection.bytes -= std::min(m_selection.bytes, freed);
+        }
+        change.Step();
+    }
 }
 
 Result ResultListView::ResultAt(int index) const
 {
-    const Result* shown = ShownAt(index);
-    return shown ? *shown : ResultOfLine(m_list.GetText(index));
+    const Shown* shown = ShownAt(index);
+    return shown ? shown->result : ResultOfLine(m_list.GetText(index));
+}
+
+std::vector<Result> ResultListView::ResultsAt(const std::vector<int>& indices) const
+{
+    LongListWork work;
+    std::vector<Result> results;
+    results.reserve(indices.size());
+    for (int index : indices) {
+        results.push_back(ResultAt(index));
+        work.Step();
+    }
+    return results;
 }
 
 ListCounts ResultListView::Counts() const { return {m_list.GetCount(), m_list.GetSelCount()}; }
@@ -67,13 +163,54 @@ std::vector<int> ResultListView::SelectedIndices() const
 
 std::uint64_t ResultListView::SelectedBytes() const
 {
-    std::uint64_t bytes = 0;
-    for (int index : SelectedIndices())
-        if (const Result* shown = ShownAt(index)) bytes += shown->bytes;
-    return bytes;
+    FollowSelection();
+    return m_selection.bytes;
 }
 
-void ResultListView::SetAllSelected(bool selected) const
+// Brings the running figures up to what the list shows. The list's own
+// change of selection is one line, the one with the caret; anything else
+// is counted afresh.
+void ResultListView::FollowSelection() const
 {
-    for (int index = m_list.GetCount() - 1; index >= 0; --index) m_list.SetSel(index, selected);
+    const int selected = m_list.GetSelCount();
+    if (selected == m_selection.lines) return;
+    const int caret = static_cast<int>(SendMessageA(m_list.m_hWnd, LB_GETCARETINDEX, 0, 0));
+    Shown* shown = caret >= 0 ? ShownAt(caret) : nullptr;
+    const int change = selected - m_selection.lines;
+    if (shown != nullptr && (change == 1 || change == -1) && shown->selected == (change < 0) &&
+        m_list.GetSel(caret) == (change > 0)) {
+        shown->selected = change > 0;
+        m_selection.lines = selected;
+        if (change > 0) m_selection.bytes += shown->result.bytes;
+        else m_selection.bytes -= std::min(m_selection.bytes, shown->result.bytes);
+        return;
+    }
+    Recount();
+}
+
+void ResultListView::Recount() const
+{
+    LongListWork work;
+    for (Shown& shown : m_shown) shown.selected = false;
+    m_selection = {};
+    for (int index : SelectedIndices()) {
+        ++m_selection.lines;
+        if (Shown* shown = ShownAt(index)) {
+            shown->selected = true;
+            m_selection.bytes += shown->result.bytes;
+        }
+        work.Step();
+    }
+}
+
+void ResultListView::SetAllSelected(bool selected)
+{
+    {
+        BulkChange change(m_list.m_hWnd);
+        SendMessageA(m_list.m_hWnd, LB_SETSEL, selected, -1);
+        // As selecting each line from the last to the first left it.
+        if (selected && m_list.GetCount() > 0) SendMessageA(m_list.m_hWnd, LB_SETCARETINDEX, 0, FALSE);
+    }
+    for (Shown& shown : m_shown) shown.selected = selected;
+    m_selection = selected ? Selection{m_list.GetCount(), m_shownBytes} : Selection{};
 }

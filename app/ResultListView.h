@@ -10,6 +10,9 @@
 
 // The result list box as a view of results. Each line's text is the result's
 // line, as before, and its item data points to the result, size and all.
+// The selected lines' size is a running figure: the view follows its own
+// changes of the selection, and the list's own (a click or the space bar
+// toggles the line with the caret) when the status asks for it.
 class ResultListView {
 public:
     explicit ResultListView(const CListBox& list) : m_list(list) {}
@@ -28,22 +31,47 @@ public:
     // The result a line shows; a line put there by other means (no item
     // data) stands for what its text says, its size unknown.
     Result ResultAt(int index) const;
+    std::vector<Result> ResultsAt(const std::vector<int>& indices) const;
 
-    // A line whose item stayed after some of it was removed stands for what is left.
-    void Freed(int index, std::uint64_t bytes);
+    // What a removal did to one selected line: a line whose item is gone
+    // leaves the list; one whose item stayed keeps its line and selection
+    // and stands for what is left.
+    struct LineRemoval {
+        int index;
+        bool leaves;
+        std::uint64_t bytes;  // freed or moved
+    };
+    // The lines from the last to the first.
+    void Removed(const std::vector<LineRemoval>& lines);
 
     ListCounts Counts() const;
     // The selected lines, from the first to the last.
     std::vector<int> SelectedIndices() const;
     std::uint64_t SelectedBytes() const;
 
-    // Selects or deselects every line, from the last to the first. The list
-    // sends no selection notice for this, so callers refresh the status line.
-    void SetAllSelected(bool selected) const;
+    // Selects or deselects every line in one change of the list; Select All
+    // leaves the caret on the first line, scrolled into view. The list sends
+    // no selection notice for this, so callers refresh the status line.
+    void SetAllSelected(bool selected);
 
 private:
-    Result* ShownAt(int index) const;
+    struct Shown {
+        Result result;
+        bool selected;  // as the view last saw it
+    };
+    struct Selection {
+        int lines = 0;
+        std::uint64_t bytes = 0;
+    };
+
+    // The view's part of emptying the list.
+    void Forget();
+    Shown* ShownAt(int index) const;
+    void FollowSelection() const;
+    void Recount() const;
 
     const CListBox& m_list;
-    std::deque<Result> m_shown;  // stays put while its lines point into it
+    mutable std::deque<Shown> m_shown;  // stays put while its lines point into it
+    std::uint64_t m_shownBytes = 0;  // of the lines in the list
+    mutable Selection m_selection;
 };

@@ -8,6 +8,7 @@
 #include "app/DustrelApp.h"
 #include "app/DustrelView.h"
 #include "app/MainFrame.h"
+#include "bench/BenchSupport.h"
 #include "clean/DeletionEngine.h"
 #include "res/resource.h"
 #include "scan/FolderSize.h"
@@ -21,99 +22,16 @@
 
 namespace {
 
-const char StopEvent[] = "DustrelResponsivenessBenchStop";
-const char ReadyEvent[] = "DustrelResponsivenessBenchReady";
-
-double Seconds(const LARGE_INTEGER& start)
-{
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-int Ping(HWND window)
-{
-    HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, StopEvent);
-    // The first message between two processes pays for setting up the way
-    // between them; it is not the window's answer time.
-    DWORD_PTR warm = 0;
-    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &warm);
-    HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, ReadyEvent);
-    if (ready != nullptr) SetEvent(ready);
-    double longest = 0;
-    int sent = 0;
-    while (stop != nullptr && WaitForSingleObject(stop, 20) == WAIT_TIMEOUT) {
-        LARGE_INTEGER start;
-        QueryPerformanceCounter(&start);
-        DWORD_PTR answer = 0;
-        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer)) break;
-        const double roundTrip = Seconds(start);
-        if (roundTrip > longest) longest = roundTrip;
-        ++sent;
-    }
-    std::printf("%d %.1f\n", sent, longest * 1000);
-    return 0;
-}
-
 Result FolderLine(const std::string& folder) { return {folder + "...", folder, true, FolderTreeBytes(folder)}; }
 
 int Direct(const std::string& folder)
 {
     const Result line = FolderLine(folder);
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
+    const LARGE_INTEGER start = Now();
     const Removal removal = RemoveResult(line, RemovalMode::Delete);
     std::printf("%s %.3f\n", removal.outcome == Outcome::Removed ? "removed" : "left", Seconds(start));
     return 0;
 }
-
-// The other process, pinging the window until told to stop.
-class Pinger {
-public:
-    bool Start(const char* self, HWND window)
-    {
-        m_stop = CreateEventA(nullptr, TRUE, FALSE, StopEvent);
-        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, ReadyEvent);
-        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-        HANDLE writeEnd = nullptr;
-        CreatePipe(&m_readEnd, &writeEnd, &inherit, 0);
-        SetHandleInformation(m_readEnd, HANDLE_FLAG_INHERIT, 0);
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = writeEnd;
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        std::string command =
-            std::string("\"") + self + "\" ping " + std::to_string(reinterpret_cast<UINT_PTR>(window));
-        const bool started =
-            CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &m_process);
-        CloseHandle(writeEnd);
-        // Its warm-up message is answered here, before the command starts.
-        while (started && MsgWaitForMultipleObjects(1, &ready, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        }
-        CloseHandle(ready);
-        return started;
-    }
-    // "messages longest-milliseconds"
-    std::string Stop()
-    {
-        SetEvent(m_stop);
-        WaitForSingleObject(m_process.hProcess, 15000);
-        char answer[64] = "";
-        DWORD read = 0;
-        ReadFile(m_readEnd, answer, sizeof answer - 1, &read, nullptr);
-        answer[read] = '\0';
-        return answer;
-    }
-
-private:
-    HANDLE m_stop = nullptr;
-    HANDLE m_readEnd = nullptr;
-    PROCESS_INFORMATION m_process = {};
-};
 
 int DeleteThroughProgram(const char* self, const std::string& folder, bool ping)
 {
@@ -128,14 +46,13 @@ int DeleteThroughProgram(const char* self, const std::string& folder, bool ping)
     Pinger pinger;
     if (ping && !pinger.Start(self, frame->m_hWnd)) return 1;
 
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
+    const LARGE_INTEGER start = Now();
     SendMessageA(frame->m_hWnd, WM_COMMAND, MAKEWPARAM(ID_EDIT_DELETE, 0), 0);
     const double seconds = Seconds(start);
 
-    const std::string pings = ping ? pinger.Stop() : "\n";
+    const std::string pings = ping ? pinger.Stop() : "";
     const bool gone = GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
-    std::printf("%s %.3f %s", gone ? "removed" : "left", seconds, pings.c_str());
+    std::printf("%s %.3f %s\n", gone ? "removed" : "left", seconds, pings.c_str());
     DestroyWindow(frame->m_hWnd);
     app.ExitInstance();
     return 0;

@@ -2,24 +2,48 @@
 
 #include "framework/Menu.h"
 
+#include <mutex>
+#include <unordered_map>
+
 namespace {
-const char ObjectProperty[] = "DustrelFrameworkObject";
+
+// Each window's object, kept in the process: a window property would cost
+// a call to the server for every message under Wine.
+std::mutex ObjectsMutex;
+std::unordered_map<HWND, CWnd*>& Objects()
+{
+    static std::unordered_map<HWND, CWnd*> objects;
+    return objects;
 }
+
+void Unbind(HWND hwnd)
+{
+    std::lock_guard<std::mutex> lock(ObjectsMutex);
+    Objects().erase(hwnd);
+}
+
+}  // namespace
 
 CWnd::~CWnd()
 {
     if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) {
-        ::RemovePropA(m_hWnd, ObjectProperty);
+        Unbind(m_hWnd);
         ::DestroyWindow(m_hWnd);
     }
 }
 
-CWnd* CWnd::FromHandle(HWND hwnd) { return static_cast<CWnd*>(::GetPropA(hwnd, ObjectProperty)); }
+CWnd* CWnd::FromHandle(HWND hwnd)
+{
+    std::lock_guard<std::mutex> lock(ObjectsMutex);
+    const auto found = Objects().find(hwnd);
+    return found != Objects().end() ? found->second : nullptr;
+}
 
 void CWnd::Bind(CWnd* wnd, HWND hwnd)
 {
     wnd->m_hWnd = hwnd;
-    ::SetPropA(hwnd, ObjectProperty, wnd);
+    std::lock_guard<std::mutex> lock(ObjectsMutex);
+    Objects()[hwnd] = wnd;
 }
 
 const char* CWnd::RegisterClass(const char* name, UINT style, HICON icon, HBRUSH background)
@@ -88,7 +112,7 @@ LRESULT CWnd::Dispatch(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM
         result = ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        ::RemovePropA(hwnd, ObjectProperty);
+        Unbind(hwnd);
         wnd->m_hWnd = nullptr;
         wnd->PostNcDestroy();
     }

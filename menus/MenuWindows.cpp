@@ -236,6 +236,13 @@ void RemoveMenuWindowHook()
     MenuWindowHook = nullptr;
 }
 
+MenuWindowHookPause::MenuWindowHookPause() : m_paused(MenuWindowHook != nullptr) { RemoveMenuWindowHook(); }
+
+MenuWindowHookPause::~MenuWindowHookPause()
+{
+    if (m_paused && !InstallMenuWindowHook()) ShowLastError();
+}
+
 void CreateMenuWindowMap()
 {
     if (MenuWindowMap == nullptr) MenuWindowMap = new std::map<HWND, MenuWindowRecord*>;

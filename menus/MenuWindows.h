@@ -41,6 +41,20 @@ MenuWindowRecord* FindMenuWindowRecord(HWND window);
 // fails only when the system refuses the hook.
 bool InstallMenuWindowHook();
 void RemoveMenuWindowHook();
+
+// Holds the hook back while the thread sends a great many messages and
+// opens no menu (it takes no input meanwhile): under Wine, every message
+// sent on a hooked thread costs two calls to the server. Pauses nest.
+class MenuWindowHookPause {
+public:
+    MenuWindowHookPause();
+    ~MenuWindowHookPause();
+    MenuWindowHookPause(const MenuWindowHookPause&) = delete;
+    MenuWindowHookPause& operator=(const MenuWindowHookPause&) = delete;
+
+private:
+    bool m_paused;
+};
 void CreateMenuWindowMap();
 void DestroyMenuWindowMap();
 

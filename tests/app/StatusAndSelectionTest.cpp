@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -74,6 +75,66 @@ TEST_F(ResultListTest, AClickTogglesOneLineAndTheCountFollows)
 
     frame.ClickLine(1);
     EXPECT_EQ(frame.StatusText(), "0 / 3 selected");
+}
+
+// Sizes 100, 200, 400 and 800 bytes, in that order.
+ResultSet FourSizedLines()
+{
+    ResultSet results;
+    for (int line = 0; line < 4; ++line) {
+        const std::string path = "C:\\junk\\file" + std::to_string(line) + ".tmp";
+        results.Add(Result{path, path, false, 100u << line});
+    }
+    return results;
+}
+
+TEST_F(ResultListTest, TheSelectedSizeFollowsClicksSelectAllAndRemovals)
+{
+    view.Show(FourSizedLines());
+    frame.ClickLine(1);
+    frame.ClickLine(3);
+    EXPECT_EQ(view.SelectedBytes(), 1000u);
+    EXPECT_EQ(frame.StatusText(), "2 / 4 selected");
+    frame.ClickLine(1);
+    EXPECT_EQ(view.SelectedBytes(), 800u);
+
+    // Changed behind the view's back: counted afresh.
+    list.SetSel(0, true);
+    list.SetSel(2, true);
+    EXPECT_EQ(view.SelectedBytes(), 1300u);
+
+    view.SetAllSelected(true);
+    EXPECT_EQ(view.SelectedBytes(), 1500u);
+    // The last line goes; of the third, 150 bytes go and the line stays selected.
+    view.Removed({{3, true, 800}, {2, false, 150}});
+    EXPECT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(list.GetSelCount(), 3);
+    EXPECT_EQ(view.ResultAt(2).bytes, 250u);
+    EXPECT_EQ(view.SelectedBytes(), 550u);
+    frame.ClickLine(2);
+    EXPECT_EQ(view.SelectedBytes(), 300u);
+
+    view.SetAllSelected(false);
+    EXPECT_EQ(view.SelectedBytes(), 0u);
+}
+
+TEST_F(ResultListTest, SelectAllBringsTheFirstLineIntoViewAndUnselectAllMovesNothing)
+{
+    AddLines(200);
+    const auto place = [this] {
+        return std::make_pair(SendMessageA(list.m_hWnd, LB_GETTOPINDEX, 0, 0),
+                              SendMessageA(list.m_hWnd, LB_GETCARETINDEX, 0, 0));
+    };
+    SendMessageA(list.m_hWnd, LB_SETTOPINDEX, 100, 0);
+    SendMessageA(list.m_hWnd, LB_SETCARETINDEX, 120, 0);
+    const auto before = place();
+    ASSERT_GT(before.first, 0);
+
+    view.SetAllSelected(false);
+    EXPECT_EQ(place(), before);
+    view.SetAllSelected(true);
+    EXPECT_EQ(list.GetSelCount(), 200);
+    EXPECT_EQ(place(), std::make_pair(LRESULT{0}, LRESULT{0}));
 }
 
 TEST_F(ResultListTest, TheWaitStateShowsTheWaitCursorAndText)

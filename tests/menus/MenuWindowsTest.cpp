@@ -223,6 +223,16 @@ TEST_F(MenuWindowsTest, AShadowSettingChangedWhileRunningKeepsEachMenuWhole)
     EXPECT_EQ(drawn.clientInWindow.bottom, Height(drawn.window) - 2);
 }
 
+TEST_F(MenuWindowsTest, MenusAreTakenOverAgainWhenAPauseOfTheHookEnds)
+{
+    Open();
+    {
+        MenuWindowHookPause pause;
+        MenuWindowHookPause nested;
+    }
+    EXPECT_TRUE(ShapeWith(MENU_LOOK_FLAT).recorded);
+}
+
 TEST_F(MenuWindowsTest, TheClassicLookFramesTheWindowInTheHighlightColour)
 {
     SystemShadows shadows(false);
