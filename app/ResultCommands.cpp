@@ -53,18 +53,27 @@ void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
                                        listedBytes > 0 ? ProgressDialog::Bar::ByBytes : ProgressDialog::Bar::ByItems};
     BackgroundWork::Run(frame, look, status,
                         [&] { removals = RemoveResults(results, mode, Prompting::Allowed, &status); });
+    ShowRemovals(view, frame, selected, removals, mode);
+}
 
+}  // namespace
+
+void ShowRemovals(ResultListView& view, HWND frame, const std::vector<int>& lines,
+                  const std::vector<Removal>& removals, RemovalMode mode)
+{
     std::uint64_t bytes = 0;
-    for (size_t item = 0; item < removals.size(); ++item) {
+    for (size_t item = 0; item < removals.size() && item < lines.size(); ++item) {
         bytes += removals[item].bytes;
-        if (LeavesList(removals[item])) view.List().DeleteString(selected[item]);
-        else view.Freed(selected[item], removals[item].bytes);
+        if (LeavesList(removals[item])) {
+            view.List().DeleteString(lines[item]);
+            continue;
+        }
+        view.Freed(lines[item], removals[item].bytes);
+        view.MarkDenied(lines[item], mode == RemovalMode::Delete && removals[item].reason == KeptReason::AccessDenied);
     }
     UpdateStatus(view, frame);
     SetSizePane(frame, ByteCountText(mode == RemovalMode::Delete ? IDS_FREED_BYTES : IDS_RECYCLED_BYTES, bytes));
 }
-
-}  // namespace
 
 void RunStandardScan(ResultListView& view, HWND frame, const StartupFolders& folders)
 {
@@ -73,6 +82,7 @@ void RunStandardScan(ResultListView& view, HWND frame, const StartupFolders& fol
     BeginWait(frame);
     view.Show(ListInBackground(view, frame, LoadResourceString(IDR_MAINFRAME),
                                [&folders](ResultSet& results) { StandardScan(results, folders); }));
+    view.SetShownListing(Listing::Standard);
     UpdateStatus(view, frame);
 }
 
@@ -82,6 +92,7 @@ void RunCookiesKiller(ResultListView& view, HWND frame, const StartupFolders& fo
     const ResultSet results = ListInBackground(view, frame, CommandTitle(LoadResourceString(ID_OPTIONS_COOKIES)),
                                                [&folders](ResultSet& found) { ListCookies(found, folders); });
     view.Show(results);
+    view.SetShownListing(Listing::Cookies);
     if (results.Size() == 0) g_bCookiesEnabled = false;
     UpdateStatus(view, frame);
 }
@@ -91,6 +102,7 @@ void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFol
     view.Clear();
     view.Show(ListInBackground(view, frame, CommandTitle(LoadStringTail(ID_OPTIONS_IETEMP)),
                                [&folders](ResultSet& results) { ListTemporaryFiles(results, folders); }));
+    view.SetShownListing(Listing::Temporary);
 
     // The dialog belongs to the view that holds the list.
     CIETDlg dialog(GetParent(view.List().m_hWnd));

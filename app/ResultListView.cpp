@@ -11,6 +11,8 @@ void ResultListView::Clear()
 {
     m_list.ResetContent();
     m_shown.clear();
+    m_denied.clear();
+    m_listing = Listing::None;
 }
 
 // The lines go in already sorted, each at the end, with drawing held: a
@@ -76,4 +78,21 @@ std::uint64_t ResultListView::SelectedBytes() const
 void ResultListView::SetAllSelected(bool selected) const
 {
     for (int index = m_list.GetCount() - 1; index >= 0; --index) m_list.SetSel(index, selected);
+}
+
+void ResultListView::MarkDenied(int index, bool denied)
+{
+    const Result* shown = ShownAt(index);
+    if (shown == nullptr) return;
+    if (denied) m_denied.insert(shown);
+    else m_denied.erase(shown);
+}
+
+std::vector<int> ResultListView::SelectedDenied() const
+{
+    std::vector<int> denied;
+    if (m_denied.empty()) return denied;
+    for (int index : SelectedIndices())
+        if (m_denied.count(ShownAt(index)) != 0) denied.push_back(index);
+    return denied;
 }

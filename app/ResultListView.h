@@ -6,7 +6,11 @@
 
 #include <cstdint>
 #include <deque>
+#include <unordered_set>
 #include <vector>
+
+// The listing that filled a list.
+enum class Listing { None, Standard, Cookies, Temporary };
 
 // The result list box as a view of results. Each line's text is the result's
 // line, as before, and its item data points to the result, size and all.
@@ -41,9 +45,20 @@ public:
     // sends no selection notice for this, so callers refresh the status line.
     void SetAllSelected(bool selected) const;
 
+    // What filled the list; Show and Clear forget it.
+    Listing ShownListing() const { return m_listing; }
+    void SetShownListing(Listing listing) { m_listing = listing; }
+
+    // Lines whose items the system refused to remove: an administrator may.
+    void MarkDenied(int index, bool denied);
+    // The selected ones among them, from the first to the last.
+    std::vector<int> SelectedDenied() const;
+
 private:
     Result* ShownAt(int index) const;
 
     const CListBox& m_list;
     std::deque<Result> m_shown;  // stays put while its lines point into it
+    Listing m_listing = Listing::None;
+    std::unordered_set<const Result*> m_denied;
 };
