@@ -1,5 +1,6 @@
 #include "app/DustrelView.h"
 
+#include "app/AdminRemoval.h"
 #include "app/ControlAnchor.h"
 #include "app/WindowPlacement.h"
 #include "app/ResultCommands.h"
@@ -25,6 +26,7 @@ bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
         {ID_EDIT_UNSELECT_ALL, &CDustrelView::OnEditUnselectAll, &CDustrelView::OnUpdateEditSelection},
         {ID_EDIT_DELETE, &CDustrelView::OnEditDelete, &CDustrelView::OnUpdateEditSelection},
         {ID_EDIT_RECYCLE, &CDustrelView::OnEditRecycle, &CDustrelView::OnUpdateEditSelection},
+        {ID_EDIT_REMOVE_AS_ADMIN, &CDustrelView::OnEditRemoveAsAdmin, &CDustrelView::OnUpdateEditRemoveAsAdmin},
         {ID_OPTIONS_COOKIES, &CDustrelView::OnOptionsCookies, &CDustrelView::OnUpdateOptionsCookies},
         {ID_OPTIONS_IETEMP, &CDustrelView::OnOptionsIetemp, nullptr},
     };
@@ -118,6 +120,8 @@ void CDustrelView::OnEditDelete() { DeleteSelected(m_Results, FrameHandle()); }
 
 void CDustrelView::OnEditRecycle() { RecycleSelected(m_Results, FrameHandle()); }
 
+void CDustrelView::OnEditRemoveAsAdmin() { DeleteDeniedAsAdministrator(m_Results, FrameHandle()); }
+
 void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_Results, FrameHandle(), g_StartupFolders); }
 
 void CDustrelView::OnOptionsIetemp() { RunTemporaryFilesCleaner(m_Results, FrameHandle(), g_StartupFolders); }
@@ -130,5 +134,7 @@ void CDustrelView::OnUpdateEditSelection(CCmdUI* cmdUI)
 {
     cmdUI->Enable(IsSelectionCommandEnabled(m_Results.Counts()));
 }
+
+void CDustrelView::OnUpdateEditRemoveAsAdmin(CCmdUI* cmdUI) { cmdUI->Enable(!m_Results.SelectedDenied().empty()); }
 
 void CDustrelView::OnUpdateOptionsCookies(CCmdUI* cmdUI) { cmdUI->Enable(g_bCookiesEnabled); }

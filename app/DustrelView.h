@@ -20,11 +20,13 @@ public:
     void OnEditUnselectAll();
     void OnEditDelete();
     void OnEditRecycle();
+    void OnEditRemoveAsAdmin();
     void OnSelChangeResultList();
     void OnOptionsCookies();
     void OnOptionsIetemp();
     void OnUpdateEditSelectAll(CCmdUI* cmdUI);
     void OnUpdateEditSelection(CCmdUI* cmdUI);
+    void OnUpdateEditRemoveAsAdmin(CCmdUI* cmdUI);
     void OnUpdateOptionsCookies(CCmdUI* cmdUI);
     void UpdateStatus();
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

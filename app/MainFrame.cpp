@@ -1,9 +1,11 @@
 #include "app/MainFrame.h"
 
+#include "app/AdminRemoval.h"
 #include "app/BackgroundWork.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Strings.h"
 #include "menus/DrawnMiniDockFrameWnd.h"
+#include "menus/MenuBitmaps.h"
 #include "menus/MenuValues.h"
 #include "res/resource.h"
 
@@ -22,6 +24,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CLOSE && BackgroundWork::Running()) {
         BackgroundWork::CloseWhenDone();
+        return 0;
+    }
+    // A click on the message pane takes its offer, when there is one to take.
+    const auto* notice = reinterpret_cast<const NMMOUSE*>(lParam);
+    if (message == WM_NOTIFY && notice->hdr.idFrom == AFX_IDW_STATUS_BAR && notice->hdr.code == NM_CLICK &&
+        notice->dwItemSpec == 0) {
+        RouteCommand(ID_EDIT_REMOVE_AS_ADMIN);
         return 0;
     }
     return CDrawnFrameWnd::WindowProc(message, wParam, lParam);
@@ -62,6 +71,13 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
                                      ID_VIEW_REFRESH,    ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE,
                                      ID_EDIT_DELETE,     ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, 0};
     defaultMenu.LoadIconTable(RGB(192, 192, 192), menuIcons);
+    // The command that asks for administrator rights shows the system's shield.
+    // The item keeps the set; without it the set goes at once.
+    auto* shield = new CDrawnMenuBitmaps;
+    CDrawnMenuIcons::AddRef(shield);
+    const int shieldIndex = shield->AddIcon(ShieldIcon(), ID_EDIT_REMOVE_AS_ADMIN);
+    if (shieldIndex >= 0) defaultMenu.SetItemIcon(ID_EDIT_REMOVE_AS_ADMIN, nullptr, shield, shieldIndex);
+    CDrawnMenuIcons::Release(shield);
     systemMenu.SetTitleItem(LoadResourceString(AFX_IDS_APP_TITLE).c_str(), 0x40);
     // From here on a grayed item under the mouse is drawn unselected.
     SetSelectDisabledItems(0);

@@ -50,20 +50,27 @@ void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
                                        listedBytes > 0 ? ProgressDialog::Bar::ByBytes : ProgressDialog::Bar::ByItems};
     BackgroundWork::Run(frame, look, status,
                         [&] { removals = RemoveResults(results, mode, Prompting::Allowed, &status, frame); });
-
-    std::uint64_t bytes = 0;
-    std::vector<ResultListView::LineRemoval> lines;
-    lines.reserve(removals.size());
-    for (size_t item = 0; item < removals.size(); ++item) {
-        bytes += removals[item].bytes;
-        lines.push_back({selected[item], LeavesList(removals[item]), removals[item].bytes});
-    }
-    view.Removed(lines);
-    UpdateStatus(view, frame);
-    SetSizePane(frame, ByteCountText(mode == RemovalMode::Delete ? IDS_FREED_BYTES : IDS_RECYCLED_BYTES, bytes));
+    ShowRemovals(view, frame, selected, removals, mode);
 }
 
 }  // namespace
+
+void ShowRemovals(ResultListView& view, HWND frame, const std::vector<int>& lines,
+                  const std::vector<Removal>& removals, RemovalMode mode)
+{
+    std::uint64_t bytes = 0;
+    std::vector<ResultListView::LineRemoval> changes;
+    changes.reserve(removals.size());
+    for (size_t item = 0; item < removals.size() && item < lines.size(); ++item) {
+        bytes += removals[item].bytes;
+        // Only a deletion the system refused is offered to an administrator.
+        const bool denied = mode == RemovalMode::Delete && removals[item].reason == KeptReason::AccessDenied;
+        changes.push_back({lines[item], LeavesList(removals[item]), removals[item].bytes, denied});
+    }
+    view.Removed(changes);
+    UpdateStatus(view, frame);
+    SetSizePane(frame, ByteCountText(mode == RemovalMode::Delete ? IDS_FREED_BYTES : IDS_RECYCLED_BYTES, bytes));
+}
 
 void RunStandardScan(ResultListView& view, HWND frame, const StartupFolders& folders)
 {
@@ -72,6 +79,7 @@ void RunStandardScan(ResultListView& view, HWND frame, const StartupFolders& fol
     BeginWait(frame);
     view.Show(ListInBackground(view, frame, LoadResourceString(IDR_MAINFRAME),
                                [&folders](ResultSet& results) { StandardScan(results, folders); }));
+    view.SetShownListing(Listing::Standard);
     UpdateStatus(view, frame);
 }
 
@@ -81,6 +89,7 @@ void RunCookiesKiller(ResultListView& view, HWND frame, const StartupFolders& fo
     const ResultSet results = ListInBackground(view, frame, CommandTitle(LoadResourceString(ID_OPTIONS_COOKIES)),
                                                [&folders](ResultSet& found) { ListCookies(found, folders); });
     view.Show(results);
+    view.SetShownListing(Listing::Cookies);
     if (results.Size() == 0) g_bCookiesEnabled = false;
     UpdateStatus(view, frame);
 }
@@ -90,6 +99,7 @@ void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFol
     view.Clear();
     view.Show(ListInBackground(view, frame, CommandTitle(LoadStringTail(ID_OPTIONS_IETEMP)),
                                [&folders](ResultSet& results) { ListTemporaryFiles(results, folders); }));
+    view.SetShownListing(Listing::Temporary);
 
     // The dialog belongs to the view that holds the list.
     CIETDlg dialog(GetParent(view.List().m_hWnd));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ResultListView.h"
+#include "clean/DeletionEngine.h"
 #include "scan/StartupFolders.h"
 
 #include <windows.h>
@@ -27,3 +28,11 @@ void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFol
 // something is left. The size pane then tells what was freed or moved.
 void DeleteSelected(ResultListView& view, HWND frame);
 void RecycleSelected(ResultListView& view, HWND frame);
+
+// What removals did to the list's `lines` (indices, each with its removal,
+// from the last line to the first): a line whose item is gone leaves, one
+// that stayed shows what is left and, after a deletion, is marked when the
+// system denied it;
+// the status line then tells what was freed or moved.
+void ShowRemovals(ResultListView& view, HWND frame, const std::vector<int>& lines,
+                  const std::vector<Removal>& removals, RemovalMode mode);

@@ -77,6 +77,8 @@ void ResultListView::Forget()
     m_shown.clear();
     m_shownBytes = 0;
     m_selection = {};
+    m_listing = Listing::None;
+    m_deniedLines = 0;
 }
 
 // The lines go in already sorted, each at the end.
@@ -112,6 +114,7 @@ void ResultListView::Removed(const std::vector<LineRemoval>& lines)
         Shown* shown = ShownAt(line.index);
         if (line.leaves) {
             if (shown != nullptr) {
+                if (shown->denied) --m_deniedLines;
                 m_shownBytes -= std::min(m_shownBytes, shown->result.bytes);
                 if (shown->selected) {
                     --m_selection.lines;
@@ -126,6 +129,8 @@ void ResultListView::Removed(const std::vector<LineRemoval>& lines)
             shown->result.bytes -= freed;
             m_shownBytes -= std::min(m_shownBytes, freed);
             if (shown->selected) m_selection.bytes -= std::min(m_selection.bytes, freed);
+            if (shown->denied != line.denied) m_deniedLines += line.denied ? 1 : -1;
+            shown->denied = line.denied;
         }
         change.Step();
     }
@@ -213,4 +218,15 @@ void ResultListView::SetAllSelected(bool selected)
     }
     for (Shown& shown : m_shown) shown.selected = selected;
     m_selection = selected ? Selection{m_list.GetCount(), m_shownBytes} : Selection{};
+}
+
+std::vector<int> ResultListView::SelectedDenied() const
+{
+    std::vector<int> denied;
+    if (m_deniedLines == 0) return denied;
+    for (int index : SelectedIndices()) {
+        const Shown* shown = ShownAt(index);
+        if (shown != nullptr && shown->denied) denied.push_back(index);
+    }
+    return denied;
 }

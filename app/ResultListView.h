@@ -8,6 +8,9 @@
 #include <deque>
 #include <vector>
 
+// The listing that filled a list.
+enum class Listing { None, Standard, Cookies, Temporary };
+
 // The result list box as a view of results. Each line's text is the result's
 // line, as before, and its item data points to the result, size and all.
 // The selected lines' size is a running figure: the view follows its own
@@ -40,6 +43,7 @@ public:
         int index;
         bool leaves;
         std::uint64_t bytes;  // freed or moved
+        bool denied;          // stayed because the system refused it
     };
     // The lines from the last to the first.
     void Removed(const std::vector<LineRemoval>& lines);
@@ -54,10 +58,19 @@ public:
     // no selection notice for this, so callers refresh the status line.
     void SetAllSelected(bool selected);
 
+    // What filled the list; Show and Clear forget it.
+    Listing ShownListing() const { return m_listing; }
+    void SetShownListing(Listing listing) { m_listing = listing; }
+
+    // The selected lines whose removal the system refused (Removed was told
+    // so): an administrator may remove them. From the first to the last.
+    std::vector<int> SelectedDenied() const;
+
 private:
     struct Shown {
         Result result;
-        bool selected;  // as the view last saw it
+        bool selected;       // as the view last saw it
+        bool denied = false;  // the system refused its removal
     };
     struct Selection {
         int lines = 0;
@@ -74,4 +87,6 @@ private:
     mutable std::deque<Shown> m_shown;  // stays put while its lines point into it
     std::uint64_t m_shownBytes = 0;  // of the lines in the list
     mutable Selection m_selection;
+    Listing m_listing = Listing::None;
+    int m_deniedLines = 0;  // shown lines whose removal the system refused
 };

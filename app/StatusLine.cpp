@@ -1,5 +1,7 @@
 #include "app/StatusLine.h"
 
+#include "app/AdminRemoval.h"
+
 #include "res/resource.h"
 #include "scan/ByteSize.h"
 
@@ -38,9 +40,16 @@ void SetPane(HWND frame, int pane, const std::string& text)
 
 void SetSizePane(HWND frame, const std::string& text) { SetPane(frame, 1, text); }
 
+void SetMessagePane(HWND frame, const std::string& text) { SetPane(frame, 0, text); }
+
+// Selected lines that the system refused to delete turn the message into the
+// offer to delete them as administrator, under the shield; a click takes it.
 void UpdateStatus(const ResultListView& view, HWND frame)
 {
-    SetPane(frame, 0, StatusLineText(view.Counts()));
+    const size_t denied = view.SelectedDenied().size();
+    if (HWND statusBar = GetDlgItem(frame, AFX_IDW_STATUS_BAR))
+        SendMessageA(statusBar, SB_SETICON, 0, reinterpret_cast<LPARAM>(denied > 0 ? ShieldIcon() : nullptr));
+    SetPane(frame, 0, denied > 0 ? LineCountText(IDS_ADMIN_OFFER, denied) : StatusLineText(view.Counts()));
     SetSizePane(frame, ByteCountText(IDS_SELECTED_BYTES, view.SelectedBytes()));
 }
 

@@ -115,7 +115,7 @@ double ConsoleListing(const char* console)
 }
 
 // "lines start-up F5 console pings longest-ms"
-int Listing(const char* self, const char* console)
+int TimeListing(const char* self, const char* console)
 {
     Program program;
     if (!program.Start()) return 1;
@@ -201,7 +201,7 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "ping") == 0)
         return Ping(reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10))));
-    if (argc == 3 && std::strcmp(argv[1], "listing") == 0) return Listing(argv[0], argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "listing") == 0) return TimeListing(argv[0], argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "selection") == 0) return Selection(argv[0]);
     if (argc == 4 && std::strcmp(argv[1], "delete") == 0) return Delete(argv[0], argv[2], argv[3]);
     std::fprintf(stderr, "usage: window_bench listing CONSOLE | selection | delete FOLDER COPY | ping WINDOW\n");

@@ -1,6 +1,7 @@
 #include "cmd/CleanRun.h"
 
 #include "cmd/ConsoleProgress.h"
+#include "cmd/RequestedLines.h"
 #include "clean/CookiesKiller.h"
 #include "clean/DeletionEngine.h"
 #include "clean/TemporaryFilesCleaner.h"
@@ -45,6 +46,7 @@ Report RunOptions(const Options& options, const Engine& engine)
     if (options.standard) AddListing(report, engine.standard);
     if (options.cookies) AddListing(report, engine.cookies);
     if (options.temporary) AddListing(report, engine.temporary);
+    if (!options.onlyFile.empty()) KeepRequested(report, options.onlyLines);
 
     if (options.action != Action::Preview) {
         const RemovalMode mode = options.action == Action::Delete ? RemovalMode::Delete : RemovalMode::Recycle;

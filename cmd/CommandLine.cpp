@@ -65,6 +65,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
         else if (word == "/traces" || word.compare(0, 8, "/traces:") == 0) {
             options.traces = true;
             error = AddTraceKinds(word.size() > 8 ? word.substr(8) : "", options.traceKinds);
+        } else if (word.compare(0, 6, "/only:") == 0) {
+            options.onlyFile = arg.substr(6);
+            if (options.onlyFile.empty()) error = "/only needs a file";
+        } else if (word.compare(0, 8, "/report:") == 0) {
+            options.reportFile = arg.substr(8);
+            if (options.reportFile.empty()) error = "/report needs a file";
         } else if (!word.empty() && word[0] == '/') error = "unknown switch: " + arg;
         else error = "unexpected argument: " + arg;
         if (!error.empty()) {
@@ -79,7 +85,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
 const char* UsageText()
 {
     return "Usage: DustrelCmd [/standard] [/cookies] [/temp] [/preview | /delete | /recycle]\n"
-           "                  [/traces:KIND[,KIND...]] [/json]\n"
+           "                  [/traces:KIND[,KIND...]] [/json] [/only:FILE] [/report:FILE]\n"
            "       DustrelCmd /?\n"
            "\n"
            "Lists junk files and folders, removes them, and erases privacy traces.\n"
@@ -93,6 +99,10 @@ const char* UsageText()
            "  /traces:KIND[,KIND...]\n"
            "              erase privacy traces: url, passwords, run, find, typed, recent, or all\n"
            "  /json       one JSON document instead of text\n"
+           "  /only:FILE  keep only the listed items whose lines FILE holds, one a line;\n"
+           "              a line of FILE that the listing does not find is refused\n"
+           "  /report:FILE\n"
+           "              write the report into FILE instead of standard output\n"
            "  /?          this help\n"
            "\n"
            "Exit status: 0 when everything asked was done, 1 when an item was kept or a\n"

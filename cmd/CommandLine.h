@@ -17,6 +17,12 @@ struct Options {
     bool json = false;
     bool traces = false;
     TraceSelection traceKinds;
+    // /only:FILE: the run keeps only the listed items whose lines the file
+    // holds; the lines themselves, once read, in `onlyLines`.
+    std::string onlyFile;
+    std::vector<std::string> onlyLines;
+    // /report:FILE: the report goes into this file instead of standard output.
+    std::string reportFile;
 };
 
 // The options, or what is wrong with the command line (one line, no usage).

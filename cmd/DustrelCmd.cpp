@@ -1,8 +1,11 @@
 #include "cmd/DustrelCmd.h"
 
 #include "cmd/JsonReport.h"
+#include "cmd/RequestedLines.h"
 #include "cmd/TextReport.h"
 #include "scan/StartupFolders.h"
+
+#include <fstream>
 
 namespace {
 
@@ -17,6 +20,10 @@ bool Parse(const std::vector<std::string>& args, std::ostream& err, Options& opt
         return false;
     }
     options = parsed.options;
+    if (!options.onlyFile.empty() && !ReadRequestedLines(options.onlyFile, options.onlyLines)) {
+        err << "DustrelCmd: cannot read " << options.onlyFile << "\n";
+        return false;
+    }
     return true;
 }
 
@@ -32,7 +39,18 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return 0;
     }
     const Report report = RunOptions(options, engine);
-    out << (options.json ? ReportJson(report) : ReportText(report));
+    const std::string text = options.json ? ReportJson(report) : ReportText(report);
+    if (options.reportFile.empty()) {
+        out << text;
+    } else {
+        // A program started elevated has no output its starter can read: the report goes where it was asked to.
+        std::ofstream file(options.reportFile, std::ios::binary | std::ios::trunc);
+        file << text;
+        if (!file.flush()) {
+            err << "DustrelCmd: cannot write " << options.reportFile << "\n";
+            return 1;
+        }
+    }
     return ExitStatus(report);
 }
 

@@ -30,6 +30,11 @@ std::string ReportJson(const Report& report)
     Json document = {{"results", results},
                      {"listed_bytes", report.ListedBytes()},
                      {"freed_bytes", report.FreedBytes()}};
+    if (report.onlyAsked) {
+        Json refused = Json::array();
+        for (const std::string& line : report.refused) refused.push_back(Utf8FromNarrow(line));
+        document["refused"] = refused;
+    }
     if (report.tracesAsked) {
         Json traces = Json::object();
         for (const TraceOutcome& trace : report.traces)

@@ -25,6 +25,7 @@ std::uint64_t Report::RecycledBytes() const { return action == Action::Recycle ?
 
 int ExitStatus(const Report& report)
 {
+    if (!report.refused.empty()) return 1;
     for (const ReportItem& item : report.items)
         if (item.removal.outcome == Outcome::Kept && item.removal.reason != KeptReason::GoneBefore) return 1;
     for (const TraceOutcome& trace : report.traces)

@@ -6,6 +6,7 @@
 #include "traces/TraceKind.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What became of one listed item; its removal's outcome is Listed when
@@ -26,6 +27,8 @@ struct Report {
     std::vector<ReportItem> items;
     bool tracesAsked = false;
     std::vector<TraceOutcome> traces;  // the kinds asked for, in the order of TraceKind
+    bool onlyAsked = false;            // the run kept to lines it was given (/only)
+    std::vector<std::string> refused;  // lines given that the listing did not find: left alone
 
     std::uint64_t ListedBytes() const;
     // What /delete freed: the sizes of the files actually gone.
@@ -34,8 +37,8 @@ struct Report {
     std::uint64_t RecycledBytes() const;
 };
 
-// 0 when everything asked was done, 1 when an item stayed or a trace was not
-// erased. An item that was gone before its turn (a duplicate line, or a
+// 0 when everything asked was done, 1 when an item stayed, a line given was
+// refused or a trace was not erased. An item that was gone before its turn (a duplicate line, or a
 // line inside a folder removed just before) is not an item that stayed.
 int ExitStatus(const Report& report);
 

@@ -27,6 +27,7 @@ std::string Summary(const Report& report)
     if (report.action == Action::Recycle)
         summary += "; " + std::to_string(removed) + " moved to the Recycle Bin, " + Size(report.RecycledBytes());
     if (report.action != Action::Preview) summary += "; " + std::to_string(kept) + " kept";
+    if (report.onlyAsked) summary += "; " + std::to_string(report.refused.size()) + " refused";
     if (report.tracesAsked) {
         summary += "; traces:";
         for (const TraceOutcome& trace : report.traces)
@@ -45,5 +46,6 @@ std::string ReportText(const Report& report)
         if (item.removal.outcome == Outcome::Kept) text += std::string("\tkept: ") + KeptReasonName(item.removal.reason);
         text += "\n";
     }
+    for (const std::string& line : report.refused) text += "\t" + Utf8FromNarrow(line) + "\trefused: not listed\n";
     return text + Summary(report);
 }

@@ -55,3 +55,11 @@
 #define ID_HELP_ONLINE 32779
 #define ID_POPUP_SELECT_ALL 32780
 #define ID_POPUP_UNSELECT_ALL 32781
+
+// Removal as administrator of the lines the system refused: the command, and
+// what the status line says about it.
+#define ID_EDIT_REMOVE_AS_ADMIN 32800
+#define IDS_ADMIN_OFFER 0xE020
+#define IDS_ADMIN_CANCELLED 0xE021
+#define IDS_ADMIN_FAILED 0xE022
+#define IDS_ADMIN_REFUSED 0xE023

@@ -106,7 +106,7 @@ TEST_F(ResultListTest, TheSelectedSizeFollowsClicksSelectAllAndRemovals)
     view.SetAllSelected(true);
     EXPECT_EQ(view.SelectedBytes(), 1500u);
     // The last line goes; of the third, 150 bytes go and the line stays selected.
-    view.Removed({{3, true, 800}, {2, false, 150}});
+    view.Removed({{3, true, 800, false}, {2, false, 150, false}});
     EXPECT_EQ(list.GetCount(), 3);
     EXPECT_EQ(list.GetSelCount(), 3);
     EXPECT_EQ(view.ResultAt(2).bytes, 250u);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -192,6 +193,39 @@ TEST_F(DustrelCmdTest, DeleteRemovesEveryListedItemAndSaysWhatStayedAndWhy)
     EXPECT_EQ(document["listed_bytes"], 20);
     EXPECT_EQ(document["freed_bytes"], 16) << "the two logs and the two files of the folder";
     EXPECT_TRUE(Exists(canary));
+}
+
+// What another program asks for is not taken on trust: only items of the
+// run's own listing go, a line it does not list is refused and stays on
+// disk, and the report goes into the file named.
+TEST_F(DustrelCmdTest, OnlyRemovesTheLinesAskedForThatTheListingFindsAndRefusesTheRest)
+{
+    const std::string canary = MakeJunk();
+    ListOnlyTestFolder();
+    const std::string asked = folder / "WINDOWS\\setup.log";
+    const std::string kept = folder / "WINDOWS\\日志.log";
+    const std::string requests = folder / "requests.txt";
+    const std::string reportFile = folder / "report.json";
+    {
+        std::ofstream file(requests, std::ios::binary);
+        file << asked << "\r\n" << canary << "\r\n\r\n" << asked << "\n";
+    }
+
+    EXPECT_EQ(Run({"/standard", "/delete", "/json", "/only:" + requests, "/report:" + reportFile}), 1)
+        << "a line was refused";
+    EXPECT_EQ(out.str(), "");
+    std::ifstream written(reportFile, std::ios::binary);
+    const Json document = Json::parse(written);
+    ASSERT_EQ(JsonLines(document), std::vector<std::string>{Utf8(asked)});
+    EXPECT_EQ(document["results"][0]["outcome"], "removed");
+    EXPECT_EQ(document["refused"], Json::array({Utf8(canary)}));
+    EXPECT_EQ(document["freed_bytes"], 4);
+    EXPECT_FALSE(Exists(asked));
+    EXPECT_TRUE(Exists(kept)) << "listed, but not asked for";
+    EXPECT_TRUE(Exists(canary)) << "asked for, but not listed";
+
+    EXPECT_EQ(Run({"/only:" + folder / "missing.txt"}), 2);
+    EXPECT_THAT(err.str(), HasSubstr("cannot read"));
 }
 
 // Windows' drive searched as the system drive's root too, as when Windows is

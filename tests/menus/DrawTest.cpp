@@ -299,7 +299,7 @@ TEST_F(DrawTest, EditPopupStacksItsMeasuredItems)
         rows.push_back(RECT{0, top, Width, top + static_cast<int>(size.itemHeight)});
         top += static_cast<int>(size.itemHeight);
     }
-    ASSERT_EQ(rows.size(), 5u);
+    ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[2].bottom - rows[2].top, 3);
     Canvas strip(Width, top);
     strip.Fill(RGB(1, 2, 3));

@@ -2,6 +2,14 @@
 
 VersionBlock::VersionBlock() : m_block(ResourceBytes(RT_VERSION, MAKEINTRESOURCEA(VS_VERSION_INFO))) {}
 
+VersionBlock::VersionBlock(const std::string& file)
+{
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &handle);
+    m_block.resize(size);
+    if (size == 0 || !GetFileVersionInfoA(file.c_str(), 0, size, m_block.data())) m_block.clear();
+}
+
 VersionBlock::~VersionBlock() = default;
 
 std::vector<WORD> VersionBlock::Fixed(bool product) const

@@ -91,6 +91,8 @@ private:
 class VersionBlock {
 public:
     VersionBlock();
+    // The version resource of another program's file.
+    explicit VersionBlock(const std::string& file);
     ~VersionBlock();
 
     bool Exists() const { return !m_block.empty(); }
