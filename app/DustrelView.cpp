@@ -1,6 +1,7 @@
 #include "app/DustrelView.h"
 
 #include "app/ControlAnchor.h"
+#include "app/DeleteQuestion.h"
 #include "app/WindowPlacement.h"
 #include "app/ResultCommands.h"
 #include "app/ResultLineDrawing.h"
@@ -27,6 +28,8 @@ bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
         {ID_EDIT_RECYCLE, &CDustrelView::OnEditRecycle, &CDustrelView::OnUpdateEditSelection},
         {ID_OPTIONS_COOKIES, &CDustrelView::OnOptionsCookies, &CDustrelView::OnUpdateOptionsCookies},
         {ID_OPTIONS_IETEMP, &CDustrelView::OnOptionsIetemp, nullptr},
+        {ID_OPTIONS_ASK_BEFORE_DELETE, &CDustrelView::OnOptionsAskBeforeDelete,
+         &CDustrelView::OnUpdateOptionsAskBeforeDelete},
     };
     return DispatchCommand(this, map, id, cmdUI) || CFormView::OnCmdMsg(id, cmdUI);
 }
@@ -114,13 +117,19 @@ void CDustrelView::OnEditUnselectAll()
 
 void CDustrelView::OnSelChangeResultList() { UpdateStatus(); }
 
-void CDustrelView::OnEditDelete() { DeleteSelected(m_Results, FrameHandle()); }
+void CDustrelView::OnEditDelete()
+{
+    if (ConfirmDeletion(FrameHandle(), *AfxGetApp(), m_Results.SelectedIndices().size(), m_Results.SelectedBytes()))
+        DeleteSelected(m_Results, FrameHandle());
+}
 
 void CDustrelView::OnEditRecycle() { RecycleSelected(m_Results, FrameHandle()); }
 
 void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_Results, FrameHandle(), g_StartupFolders); }
 
 void CDustrelView::OnOptionsIetemp() { RunTemporaryFilesCleaner(m_Results, FrameHandle(), g_StartupFolders); }
+
+void CDustrelView::OnOptionsAskBeforeDelete() { SetAsksBeforeDeleting(*AfxGetApp(), !AsksBeforeDeleting(*AfxGetApp())); }
 
 void CDustrelView::UpdateStatus() { ::UpdateStatus(m_Results, FrameHandle()); }
 
@@ -132,3 +141,9 @@ void CDustrelView::OnUpdateEditSelection(CCmdUI* cmdUI)
 }
 
 void CDustrelView::OnUpdateOptionsCookies(CCmdUI* cmdUI) { cmdUI->Enable(g_bCookiesEnabled); }
+
+void CDustrelView::OnUpdateOptionsAskBeforeDelete(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(true);
+    cmdUI->SetCheck(AsksBeforeDeleting(*AfxGetApp()) ? 1 : 0);
+}

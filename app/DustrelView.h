@@ -23,9 +23,11 @@ public:
     void OnSelChangeResultList();
     void OnOptionsCookies();
     void OnOptionsIetemp();
+    void OnOptionsAskBeforeDelete();
     void OnUpdateEditSelectAll(CCmdUI* cmdUI);
     void OnUpdateEditSelection(CCmdUI* cmdUI);
     void OnUpdateOptionsCookies(CCmdUI* cmdUI);
+    void OnUpdateOptionsAskBeforeDelete(CCmdUI* cmdUI);
     void UpdateStatus();
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -55,3 +55,11 @@
 #define ID_HELP_ONLINE 32779
 #define ID_POPUP_SELECT_ALL 32780
 #define ID_POPUP_UNSELECT_ALL 32781
+
+// The question before Delete removes anything for good, and the Options
+// menu's item that turns it off and on.
+#define IDS_DELETE_QUESTION 0xE010
+#define IDS_DELETE_QUESTION_ONE 0xE011
+#define IDS_DELETE_WARNING 0xE012
+#define IDS_DELETE_STOP_ASKING 0xE013
+#define ID_OPTIONS_ASK_BEFORE_DELETE 32800
