@@ -6,6 +6,7 @@
 #include "app/ResultCommands.h"
 #include "app/ResultLineDrawing.h"
 #include "app/StatusLine.h"
+#include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -66,7 +67,7 @@ void CDustrelView::OnInitialUpdate()
 
     ReadStartupFolders(g_StartupFolders);
 
-    const Placement placement = ReadPlacement(*AfxGetApp());
+    const Placement placement = ReadPlacement(*AfxGetApp(), DpiOf(FrameHandle()));
     ::MoveWindow(FrameHandle(), placement.left, placement.top, placement.width, placement.height, TRUE);
 
     OnViewRefresh();
