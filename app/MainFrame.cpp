@@ -1,6 +1,8 @@
 #include "app/MainFrame.h"
 
 #include "app/BackgroundWork.h"
+#include "app/CommandImages.h"
+#include "framework/Dpi.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Strings.h"
 #include "menus/DrawnMiniDockFrameWnd.h"
@@ -38,6 +40,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
 {
     if (CFrameWnd::OnCreate(cs) == -1) return -1;
     systemMenu.Attach(::GetSystemMenu(m_hWnd, FALSE));
+    MenuDpi = DpiOf(m_hWnd);
 
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
                                WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
@@ -56,11 +59,14 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
     m_newFloatingFrame = &CDrawnMiniDockFrameWnd::New;
     DockControlBar(&m_wndToolBar);
 
-    // The seven images of the bitmap, in this order, go with these commands.
-    static const WORD menuIcons[] = {IDB_MENU_ICONS,     16,
-                                     15,                 // image width and height
-                                     ID_VIEW_REFRESH,    ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE,
-                                     ID_EDIT_DELETE,     ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, 0};
+    // The seven pictures, in this order, go with these commands; drawn for
+    // the window's scale where it is not 100%.
+    const CommandImages images = CommandImagesFor(DpiOf(m_hWnd));
+    if (images.bitmap != IDB_MENU_ICONS) m_wndToolBar.SetImageStrip(images.bitmap, images.size, RGB(192, 192, 192));
+    const WORD menuIcons[] = {static_cast<WORD>(images.bitmap), static_cast<WORD>(images.size.cx),
+                              static_cast<WORD>(images.size.cy), ID_VIEW_REFRESH, ID_OPTIONS_COOKIES,
+                              ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
+                              ID_EDIT_UNSELECT_ALL, 0};
     defaultMenu.LoadIconTable(RGB(192, 192, 192), menuIcons);
     systemMenu.SetTitleItem(LoadResourceString(AFX_IDS_APP_TITLE).c_str(), 0x40);
     // From here on a grayed item under the mouse is drawn unselected.

@@ -1,26 +1,22 @@
 #include "menus/MenuGdi.h"
 
+#include "framework/Dpi.h"
 #include "menus/MenuValues.h"
 
 #include <commctrl.h>
 
 HFONT CreateMenuFont(bool bold)
 {
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        // Systems before Vista know the structure without its last field.
-        metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    }
+    MenuScale(0);  // makes sure MenuDpi is known
+    NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(MenuDpi);
     if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
-    return CreateFontIndirectA(&metrics.lfMenuFont);
+    return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
 HFONT CreateTitleFont(bool vertical)
 {
     LOGFONTA font = {};
-    font.lfHeight = 16;
+    font.lfHeight = MenuScale(16);
     font.lfWeight = FW_BOLD;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfEscapement = vertical ? 900 : 0;

@@ -34,5 +34,11 @@ std::list<CDrawnMenuIcons*>& IconSets();
 // Forgets the list; the sets still in it are not deleted.
 void DeleteIconSetRegistry();
 
+// The DPI menus are measured and drawn at: the screen's until the frame
+// they belong to tells its own.
+extern UINT MenuDpi;
+// A length given at 96 DPI, at MenuDpi.
+int MenuScale(int value);
+
 // Where menus and bitmaps are loaded from when no module is given.
 HMODULE MenuResourceModule();

@@ -63,3 +63,7 @@
 #define IDS_DELETE_WARNING 0xE012
 #define IDS_DELETE_STOP_ASKING 0xE013
 #define ID_OPTIONS_ASK_BEFORE_DELETE 32800
+
+// The seven command pictures drawn for 150% and 200%.
+#define IDB_COMMAND_ICONS_150 140
+#define IDB_COMMAND_ICONS_200 141
