@@ -92,7 +92,7 @@ void DrawMarlettGlyph(const RECT& rect, char character, bool bold, HDC dc)
     InflateRect(&area, -2, -2);
     ScopedSelect font(dc, CreateFontA(-(area.bottom - area.top), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                      DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett"));
+                                      NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Marlett"));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     DrawTextA(dc, &character, 1, &area, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetBkMode(dc, oldMode);

@@ -12,6 +12,7 @@ DWORD LastColorRefresh = 0;
 GradientFillRoutine GradientRoutine = nullptr;
 std::list<CDrawnMenuIcons*>* IconSetRegistry = nullptr;
 UINT MenuDpi = 0;
+bool HighContrast = false;
 
 int MenuScale(int value)
 {

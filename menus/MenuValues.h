@@ -34,6 +34,9 @@ std::list<CDrawnMenuIcons*>& IconSets();
 // Forgets the list; the sets still in it are not deleted.
 void DeleteIconSetRegistry();
 
+// The user's high-contrast theme is on: menus take the system's colours alone.
+extern bool HighContrast;
+
 // The DPI menus are measured and drawn at: the screen's until the frame
 // they belong to tells its own.
 extern UINT MenuDpi;

@@ -32,6 +32,11 @@ void ExpectOwnerDrawnInStep(const CDrawnMenu& menu)
         const ItemInfo info = InfoAt(menu.m_hMenu, static_cast<int>(i));
         EXPECT_TRUE(info.type & MFT_OWNERDRAW) << "position " << i;
         EXPECT_EQ(info.data, reinterpret_cast<ULONG_PTR>(menu.items[i])) << "position " << i;
+        // What a screen reader reads: the item's own string, beside the drawing.
+        if (menu.items[i]->IsSeparator()) continue;
+        char text[256] = "";
+        GetMenuStringA(menu.m_hMenu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(text, menu.items[i]->text) << "position " << i;
     }
 }
 
