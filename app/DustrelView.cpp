@@ -100,6 +100,20 @@ void CDustrelView::OnDestroy()
 {
     CFormView::OnDestroy();
     WritePlacement(*AfxGetApp(), FrameHandle());
+    if (m_listFont != nullptr) ::DeleteObject(m_listFont);
+    m_listFont = nullptr;
+}
+
+void CDustrelView::ScaleTo(UINT dpi)
+{
+    // The form's own font, 8 points of "MS Shell Dlg", at the new scale.
+    HFONT font = ::CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH, "MS Shell Dlg");
+    ::SendMessageA(m_ResultList.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (m_listFont != nullptr) ::DeleteObject(m_listFont);
+    m_listFont = font;
+    FitResultLineHeight(m_ResultList.m_hWnd);
 }
 
 void CDustrelView::OnViewRefresh() { RunStandardScan(m_Results, FrameHandle(), g_StartupFolders); }

@@ -29,6 +29,8 @@ public:
     void OnUpdateOptionsCookies(CCmdUI* cmdUI);
     void OnUpdateOptionsAskBeforeDelete(CCmdUI* cmdUI);
     void UpdateStatus();
+    // The list's font and line height for a screen of another scale.
+    void ScaleTo(UINT dpi);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
@@ -39,5 +41,6 @@ protected:
 
 private:
     void ResizeParentToFit();
+    HFONT m_listFont = nullptr;
     HWND FrameHandle() const;
 };

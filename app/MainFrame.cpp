@@ -2,6 +2,7 @@
 
 #include "app/BackgroundWork.h"
 #include "app/CommandImages.h"
+#include "app/DustrelView.h"
 #include "framework/Dpi.h"
 #include "framework/FrameworkIds.h"
 #include "framework/Strings.h"
@@ -20,13 +21,63 @@ bool CMainFrame::OnCmdMsg(UINT id, CCmdUI* cmdUI)
     return CDrawnFrameWnd::OnCmdMsg(id, cmdUI);
 }
 
+CMainFrame::~CMainFrame()
+{
+    if (m_statusFont != nullptr) DeleteObject(m_statusFont);
+}
+
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_DPICHANGED) {
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
     if (message == WM_CLOSE && BackgroundWork::Running()) {
         BackgroundWork::CloseWhenDone();
         return 0;
     }
     return CDrawnFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+void CMainFrame::ShowCommandImages(UINT dpi)
+{
+    const CommandImages images = CommandImagesFor(dpi);
+    // At 100% the toolbar keeps its own 16-colour strip, which it loaded.
+    if (images.bitmap != IDB_MENU_ICONS) m_wndToolBar.SetImageStrip(images.bitmap, images.size, RGB(192, 192, 192));
+    else if (m_wndToolBar.HasImageStrip()) m_wndToolBar.SetImageStrip(IDR_MAINFRAME, images.size, RGB(192, 192, 192));
+
+    // The seven pictures, in this order, go with these commands. Every menu
+    // forgets its larger pictures' size and measures its items again.
+    const WORD menuIcons[] = {static_cast<WORD>(images.bitmap), static_cast<WORD>(images.size.cx),
+                              static_cast<WORD>(images.size.cy), ID_VIEW_REFRESH, ID_OPTIONS_COOKIES,
+                              ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
+                              ID_EDIT_UNSELECT_ALL, 0};
+    for (HMENU subMenu : defaultMenu.subMenus)
+        if (CDrawnMenu* menu = CDrawnMenu::FromHandle(subMenu)) {
+            menu->iconWidth = 16;
+            menu->iconHeight = 15;
+        }
+    defaultMenu.LoadIconTable(RGB(192, 192, 192), menuIcons);
+    for (HMENU subMenu : defaultMenu.subMenus)
+        if (CDrawnMenu* menu = CDrawnMenu::FromHandle(subMenu)) menu->ConvertItems();
+    defaultMenu.ConvertItems();
+}
+
+void CMainFrame::OnDpiChanged(UINT dpi, const RECT& suggested)
+{
+    MenuDpi = dpi;
+    ShowCommandImages(dpi);
+    LOGFONTW status = NonClientMetricsForDpi(dpi).lfStatusFont;
+    HFONT font = CreateFontIndirectW(&status);
+    m_wndStatusBar.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (m_statusFont != nullptr) DeleteObject(m_statusFont);
+    m_statusFont = font;
+    if (auto* view = dynamic_cast<CDustrelView*>(GetActiveView())) view->ScaleTo(dpi);
+    SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout();
+    DrawMenuBar(m_hWnd);
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
@@ -59,15 +110,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
     m_newFloatingFrame = &CDrawnMiniDockFrameWnd::New;
     DockControlBar(&m_wndToolBar);
 
-    // The seven pictures, in this order, go with these commands; drawn for
-    // the window's scale where it is not 100%.
-    const CommandImages images = CommandImagesFor(DpiOf(m_hWnd));
-    if (images.bitmap != IDB_MENU_ICONS) m_wndToolBar.SetImageStrip(images.bitmap, images.size, RGB(192, 192, 192));
-    const WORD menuIcons[] = {static_cast<WORD>(images.bitmap), static_cast<WORD>(images.size.cx),
-                              static_cast<WORD>(images.size.cy), ID_VIEW_REFRESH, ID_OPTIONS_COOKIES,
-                              ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
-                              ID_EDIT_UNSELECT_ALL, 0};
-    defaultMenu.LoadIconTable(RGB(192, 192, 192), menuIcons);
+    ShowCommandImages(DpiOf(m_hWnd));
     systemMenu.SetTitleItem(LoadResourceString(AFX_IDS_APP_TITLE).c_str(), 0x40);
     // From here on a grayed item under the mouse is drawn unselected.
     SetSelectDisabledItems(0);

@@ -33,6 +33,7 @@ public:
     // place of the loaded bitmap (pictures drawn for another scale); the
     // bar keeps the strip's image list.
     bool SetImageStrip(UINT bitmapId, SIZE image, COLORREF mask);
+    bool HasImageStrip() const { return m_images != nullptr; }
 
     const std::vector<UINT>& ButtonIds() const { return m_ids; }
     bool IsButtonEnabled(UINT id) const;

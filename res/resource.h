@@ -67,3 +67,5 @@
 // The seven command pictures drawn for 150% and 200%.
 #define IDB_COMMAND_ICONS_150 140
 #define IDB_COMMAND_ICONS_200 141
+// The About box banner drawn for 200%.
+#define IDB_ABOUT_BANNER_200 142
