@@ -25,9 +25,10 @@ bool IsOwnerDrawn(HMENU menu, int position)
 
 // An owner-drawn item keeps its text as its string too: screen readers and
 // other assistive technology read the item's string, not the drawing.
-void KeepItemText(HMENU menu, UINT item, bool byPosition, const CDrawnMenuItemData& record)
+void KeepItemText(HMENU menu, UINT item, bool byPosition, CDrawnMenuItemData& record)
 {
     if (record.IsSeparator()) return;
+    record.NameForAccessibility();
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;
