@@ -144,7 +144,10 @@ void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_Results, FrameHandle(
 
 void CDustrelView::OnOptionsIetemp() { RunTemporaryFilesCleaner(m_Results, FrameHandle(), g_StartupFolders); }
 
-void CDustrelView::OnOptionsAskBeforeDelete() { SetAsksBeforeDeleting(*AfxGetApp(), !AsksBeforeDeleting(*AfxGetApp())); }
+void CDustrelView::OnOptionsAskBeforeDelete()
+{
+    SetAsksBeforeDeleting(*AfxGetApp(), !AsksBeforeDeleting(*AfxGetApp()));
+}
 
 void CDustrelView::UpdateStatus() { ::UpdateStatus(m_Results, FrameHandle()); }
 

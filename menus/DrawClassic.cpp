@@ -6,6 +6,8 @@
 #include "menus/MenuLook.h"
 #include "menus/MenuValues.h"
 
+#include <algorithm>
+
 namespace {
 
 // Frames need the 3-D style of Windows 95 and later.
@@ -104,8 +106,8 @@ void DrawClassicPopupItem(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, const CDra
     cell.right = cell.left + menu->ScaledIconWidth();
     cell.bottom = cell.top + menu->ScaledIconHeight();
     if (hasImage) {
-        const int x = cell.left + (imageWidth < menu->ScaledIconWidth() ? (menu->ScaledIconWidth() - imageWidth) / 2 : 0);
-        const int y = cell.top + (imageHeight < menu->ScaledIconHeight() ? (menu->ScaledIconHeight() - imageHeight) / 2 : 0);
+        const int x = cell.left + std::max(0, (menu->ScaledIconWidth() - imageWidth) / 2);
+        const int y = cell.top + std::max(0, (menu->ScaledIconHeight() - imageHeight) / 2);
         if (FramesAvailable() && checked)
             DrawEdgeAround(dc, cell, 2, BDR_SUNKENOUTER);
         else if (FramesAvailable() && selected)

@@ -19,7 +19,7 @@ void DrawBarItemShadow(HDC dc, const RECT& item, COLORREF menu)
         const int c = 1 + column * 4 / width;
         const int x = item.right - 1 - column;
         for (int row = 0; row < height; ++row) {
-            const int at = row * 96 / static_cast<int>(MenuDpi);
+            const int at = row * 96 / static_cast<int>(CurrentMenuDpi());
             const COLORREF color = at < 4   ? menu
                                    : at < 8 ? ColorDarken(menu, 6 * c * (at - 3))
                                             : ColorDarken(menu, 30 * c);
@@ -182,7 +182,8 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
     if (checked) {
         DrawCheckBox(dc, iconColumn, boxFill, framePen);
         RECT glyph = iconColumn;
-        InflateRect(&glyph, MenuScale(2), (menu->ScaledIconHeight() + iconColumn.top - iconColumn.bottom) / 2 + MenuScale(2));
+        const int spare = menu->ScaledIconHeight() + iconColumn.top - iconColumn.bottom;
+        InflateRect(&glyph, MenuScale(2), spare / 2 + MenuScale(2));
         const COLORREF oldColor = SetTextColor(dc, grayOrInactive ? GetSysColor(COLOR_GRAYTEXT) : ink);
         DrawMarlettGlyph(glyph, HasCheckBitmapOrRadio(request) ? 'i' : 'b', defaultItem, dc);
         SetTextColor(dc, oldColor);

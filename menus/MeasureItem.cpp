@@ -34,7 +34,8 @@ void MeasureTitle(const CDrawnMenuItemData& record, LPMEASUREITEMSTRUCT request)
     ReleaseDC(nullptr, screen);
     const int line = (record.titleFlags & TitleLine) ? MenuScale(8) : 0;
     if (record.titleFlags & TitleVertical) {
-        request->itemWidth = static_cast<UINT>(std::max(0L, extent.cy - SystemMetricForDpi(SM_CXMENUCHECK, MenuDpi) + line));
+        const int check = SystemMetricForDpi(SM_CXMENUCHECK, CurrentMenuDpi());
+        request->itemWidth = static_cast<UINT>(std::max(0L, extent.cy - check + line));
         request->itemHeight = 0;
     } else {
         request->itemWidth = static_cast<UINT>(extent.cx);
@@ -62,11 +63,12 @@ void Measure(CDrawnMenu* menu, LPMEASUREITEMSTRUCT request, bool isBar, int heig
             if (next != menu->items.end()) width = std::max(width, CaptionWidth(*menu, **next, isBar));
         }
         request->itemWidth = static_cast<UINT>(width);
-        request->itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, MenuDpi));
+        request->itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, CurrentMenuDpi()));
         return;
     }
     request->itemWidth = static_cast<UINT>(CaptionWidth(*menu, *record, isBar));
-    request->itemHeight = static_cast<UINT>(std::max(SystemMetricForDpi(SM_CYMENU, MenuDpi), menu->ScaledIconHeight() + MenuScale(heightExtra)));
+    const int row = SystemMetricForDpi(SM_CYMENU, CurrentMenuDpi());
+    request->itemHeight = static_cast<UINT>(std::max(row, menu->ScaledIconHeight() + MenuScale(heightExtra)));
 }
 
 }  // namespace

@@ -7,8 +7,7 @@
 
 HFONT CreateMenuFont(bool bold)
 {
-    MenuScale(0);  // makes sure MenuDpi is known
-    NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(MenuDpi);
+    NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(CurrentMenuDpi());
     if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
     return CreateFontIndirectW(&metrics.lfMenuFont);
 }

@@ -14,11 +14,13 @@ std::list<CDrawnMenuIcons*>* IconSetRegistry = nullptr;
 UINT MenuDpi = 0;
 bool HighContrast = false;
 
-int MenuScale(int value)
+UINT CurrentMenuDpi()
 {
     if (MenuDpi == 0) MenuDpi = DpiOf(nullptr);
-    return ScaleToDpi(value, MenuDpi);
+    return MenuDpi;
 }
+
+int MenuScale(int value) { return ScaleToDpi(value, CurrentMenuDpi()); }
 
 int OsVersionCodeFor(DWORD platformId, DWORD major, DWORD minor)
 {

@@ -38,9 +38,10 @@ void DeleteIconSetRegistry();
 extern bool HighContrast;
 
 // The DPI menus are measured and drawn at: the screen's until the frame
-// they belong to tells its own.
+// they belong to sets its own here (0 stands for the screen's).
 extern UINT MenuDpi;
-// A length given at 96 DPI, at MenuDpi.
+UINT CurrentMenuDpi();
+// A length given at 96 DPI, at the current menu DPI.
 int MenuScale(int value);
 
 // Where menus and bitmaps are loaded from when no module is given.

@@ -73,8 +73,9 @@ TEST(ManifestTest, SystemGivesScalingPerMonitorAndCommonControls6)
 
     // The module this program's imports of the common controls reach.
     HMODULE controls = nullptr;
-    ASSERT_TRUE(GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                   reinterpret_cast<LPCSTR>(reinterpret_cast<void*>(&TaskDialogIndirect)), &controls));
+    const DWORD byAddress = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+    ASSERT_TRUE(GetModuleHandleExA(byAddress, reinterpret_cast<LPCSTR>(reinterpret_cast<void*>(&TaskDialogIndirect)),
+                                   &controls));
     // Version 6 comes from the side-by-side store the manifest names, not
     // from the system folder (Wine's copy there also reports version 5).
     char path[MAX_PATH] = "";
