@@ -138,14 +138,18 @@ TEST(ScalingTest, EveryPartOfTheWindowTakesTheScreensScale)
 TEST(ScalingTest, MovedToAScreenOfAnotherScaleEveryPartFollows)
 {
     const UINT other = PrefixDpi() == 192 ? 144 : 192;
-    RunningApp app;
-    HWND frame = app.Frame().m_hWnd;
-    RECT suggested = {40, 30, 740, 530};
-    SendMessageA(frame, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
-    Pump();
-    const RECT now = WindowRect(frame);
-    EXPECT_TRUE(EqualRect(&now, &suggested));
-    ExpectScaled(app, other);
+    {
+        RunningApp app;
+        HWND frame = app.Frame().m_hWnd;
+        RECT suggested = {40, 30, 740, 530};
+        SendMessageA(frame, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+        Pump();
+        const RECT now = WindowRect(frame);
+        EXPECT_TRUE(EqualRect(&now, &suggested));
+        ExpectScaled(app, other);
+    }
+    // The window saved the rectangle with its true DPI, which the message did not change.
+    ForgetPlacement();
 }
 
 }  // namespace
