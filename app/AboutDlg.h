@@ -16,4 +16,5 @@ protected:
 
 private:
     HBITMAP m_banner = nullptr;
+    HFONT m_font = nullptr;
 };
