@@ -6,9 +6,15 @@
 class CAboutDlg : public CDialog {
 public:
     CAboutDlg();
+    ~CAboutDlg() override;
 
 protected:
+    bool OnInitDialog() override;
     bool OnCommand(UINT id, UINT code) override;
     void OnEmailLink();
     void OnBannerClick();
+
+private:
+    HBITMAP m_banner = nullptr;
+    HFONT m_font = nullptr;
 };

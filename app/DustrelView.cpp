@@ -2,10 +2,12 @@
 
 #include "app/AdminRemoval.h"
 #include "app/ControlAnchor.h"
+#include "app/DeleteQuestion.h"
 #include "app/WindowPlacement.h"
 #include "app/ResultCommands.h"
 #include "app/ResultLineDrawing.h"
 #include "app/StatusLine.h"
+#include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -29,6 +31,8 @@ bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
         {ID_EDIT_REMOVE_AS_ADMIN, &CDustrelView::OnEditRemoveAsAdmin, &CDustrelView::OnUpdateEditRemoveAsAdmin},
         {ID_OPTIONS_COOKIES, &CDustrelView::OnOptionsCookies, &CDustrelView::OnUpdateOptionsCookies},
         {ID_OPTIONS_IETEMP, &CDustrelView::OnOptionsIetemp, nullptr},
+        {ID_OPTIONS_ASK_BEFORE_DELETE, &CDustrelView::OnOptionsAskBeforeDelete,
+         &CDustrelView::OnUpdateOptionsAskBeforeDelete},
     };
     return DispatchCommand(this, map, id, cmdUI) || CFormView::OnCmdMsg(id, cmdUI);
 }
@@ -65,7 +69,7 @@ void CDustrelView::OnInitialUpdate()
 
     ReadStartupFolders(g_StartupFolders);
 
-    const Placement placement = ReadPlacement(*AfxGetApp());
+    const Placement placement = ReadPlacement(*AfxGetApp(), DpiOf(FrameHandle()));
     ::MoveWindow(FrameHandle(), placement.left, placement.top, placement.width, placement.height, TRUE);
 
     OnViewRefresh();
@@ -98,6 +102,20 @@ void CDustrelView::OnDestroy()
 {
     CFormView::OnDestroy();
     WritePlacement(*AfxGetApp(), FrameHandle());
+    if (m_listFont != nullptr) ::DeleteObject(m_listFont);
+    m_listFont = nullptr;
+}
+
+void CDustrelView::ScaleTo(UINT dpi)
+{
+    // The form's own font, 8 points of "MS Shell Dlg", at the new scale.
+    HFONT font = ::CreateFontA(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH, "MS Shell Dlg");
+    ::SendMessageA(m_ResultList.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (m_listFont != nullptr) ::DeleteObject(m_listFont);
+    m_listFont = font;
+    FitResultLineHeight(m_ResultList.m_hWnd);
 }
 
 void CDustrelView::OnViewRefresh() { RunStandardScan(m_Results, FrameHandle(), g_StartupFolders); }
@@ -116,7 +134,11 @@ void CDustrelView::OnEditUnselectAll()
 
 void CDustrelView::OnSelChangeResultList() { UpdateStatus(); }
 
-void CDustrelView::OnEditDelete() { DeleteSelected(m_Results, FrameHandle()); }
+void CDustrelView::OnEditDelete()
+{
+    if (ConfirmDeletion(FrameHandle(), *AfxGetApp(), m_Results.SelectedIndices().size(), m_Results.SelectedBytes()))
+        DeleteSelected(m_Results, FrameHandle());
+}
 
 void CDustrelView::OnEditRecycle() { RecycleSelected(m_Results, FrameHandle()); }
 
@@ -125,6 +147,11 @@ void CDustrelView::OnEditRemoveAsAdmin() { DeleteDeniedAsAdministrator(m_Results
 void CDustrelView::OnOptionsCookies() { RunCookiesKiller(m_Results, FrameHandle(), g_StartupFolders); }
 
 void CDustrelView::OnOptionsIetemp() { RunTemporaryFilesCleaner(m_Results, FrameHandle(), g_StartupFolders); }
+
+void CDustrelView::OnOptionsAskBeforeDelete()
+{
+    SetAsksBeforeDeleting(*AfxGetApp(), !AsksBeforeDeleting(*AfxGetApp()));
+}
 
 void CDustrelView::UpdateStatus() { ::UpdateStatus(m_Results, FrameHandle()); }
 
@@ -138,3 +165,9 @@ void CDustrelView::OnUpdateEditSelection(CCmdUI* cmdUI)
 void CDustrelView::OnUpdateEditRemoveAsAdmin(CCmdUI* cmdUI) { cmdUI->Enable(!m_Results.SelectedDenied().empty()); }
 
 void CDustrelView::OnUpdateOptionsCookies(CCmdUI* cmdUI) { cmdUI->Enable(g_bCookiesEnabled); }
+
+void CDustrelView::OnUpdateOptionsAskBeforeDelete(CCmdUI* cmdUI)
+{
+    cmdUI->Enable(true);
+    cmdUI->SetCheck(AsksBeforeDeleting(*AfxGetApp()) ? 1 : 0);
+}

@@ -24,11 +24,15 @@ public:
     void OnSelChangeResultList();
     void OnOptionsCookies();
     void OnOptionsIetemp();
+    void OnOptionsAskBeforeDelete();
     void OnUpdateEditSelectAll(CCmdUI* cmdUI);
     void OnUpdateEditSelection(CCmdUI* cmdUI);
     void OnUpdateEditRemoveAsAdmin(CCmdUI* cmdUI);
     void OnUpdateOptionsCookies(CCmdUI* cmdUI);
+    void OnUpdateOptionsAskBeforeDelete(CCmdUI* cmdUI);
     void UpdateStatus();
+    // The list's font and line height for a screen of another scale.
+    void ScaleTo(UINT dpi);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
@@ -39,5 +43,6 @@ protected:
 
 private:
     void ResizeParentToFit();
+    HFONT m_listFont = nullptr;
     HWND FrameHandle() const;
 };

@@ -1,5 +1,6 @@
 #include "app/ResultLineDrawing.h"
 
+#include "framework/Dpi.h"
 #include "scan/ByteSize.h"
 #include "scan/WideText.h"
 
@@ -7,6 +8,7 @@
 
 namespace {
 
+// At 96 DPI.
 constexpr int Margin = 2;
 constexpr int ColumnGap = 12;
 
@@ -43,14 +45,15 @@ void DrawResultLine(const DRAWITEMSTRUCT& item, const ResultListView& view)
     const COLORREF oldColor = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
 
     const Result result = view.ResultAt(static_cast<int>(item.itemID));
+    const UINT dpi = DpiOf(item.hwndItem);
     RECT text = item.rcItem;
-    text.left += Margin;
-    text.right -= Margin;
+    text.left += ScaleToDpi(Margin, dpi);
+    text.right -= ScaleToDpi(Margin, dpi);
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     const std::wstring size = ByteSizeWide(result.bytes);
     DrawTextW(dc, size.c_str(), -1, &text, format | DT_RIGHT);
     // The paths keep one edge: room for the widest size the shell writes.
-    text.right -= std::max(TextWidth(dc, size), TextWidth(dc, ByteSizeWide(1023))) + ColumnGap;
+    text.right -= std::max(TextWidth(dc, size), TextWidth(dc, ByteSizeWide(1023))) + ScaleToDpi(ColumnGap, dpi);
     // Narrow drawing would read the text in the font's code page, not the process's.
     const std::wstring line = WideFromNarrow(result.line);
     DrawTextW(dc, line.c_str(), -1, &text, format | DT_LEFT | DT_PATH_ELLIPSIS);

@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -8,20 +9,25 @@ const char Section[] = "Location";
 const int MinimisedLeft = -32000;
 }  // namespace
 
-Placement ChoosePlacement(const Placement& saved)
+Placement ChoosePlacement(const Placement& saved, UINT savedDpi, UINT dpi)
 {
-    if (saved.width < 1 || saved.height < 1 || saved.left == MinimisedLeft) return DefaultPlacement;
-    return saved;
+    if (saved.width < 1 || saved.height < 1 || saved.left == MinimisedLeft)
+        return {DefaultPlacement.left, DefaultPlacement.top, ScaleToDpi(DefaultPlacement.width, dpi),
+                ScaleToDpi(DefaultPlacement.height, dpi)};
+    if (savedDpi == 0 || savedDpi == dpi) return saved;
+    return {saved.left, saved.top, MulDiv(saved.width, static_cast<int>(dpi), static_cast<int>(savedDpi)),
+            MulDiv(saved.height, static_cast<int>(dpi), static_cast<int>(savedDpi))};
 }
 
-Placement ReadPlacement(const CWinApp& application)
+Placement ReadPlacement(const CWinApp& application, UINT dpi)
 {
     Placement saved = {};
     saved.top = application.GetProfileInt(Section, "Top", 0);
     saved.left = application.GetProfileInt(Section, "Left", 0);
     saved.width = application.GetProfileInt(Section, "Width", 0);
     saved.height = application.GetProfileInt(Section, "Height", 0);
-    return ChoosePlacement(saved);
+    const int savedDpi = application.GetProfileInt(Section, "Dpi", BaseDpi);
+    return ChoosePlacement(saved, savedDpi > 0 ? static_cast<UINT>(savedDpi) : BaseDpi, dpi);
 }
 
 void WritePlacement(const CWinApp& application, HWND frame)
@@ -32,4 +38,5 @@ void WritePlacement(const CWinApp& application, HWND frame)
     application.WriteProfileInt(Section, "Left", rect.left);
     application.WriteProfileInt(Section, "Width", rect.right - rect.left);
     application.WriteProfileInt(Section, "Height", rect.bottom - rect.top);
+    application.WriteProfileInt(Section, "Dpi", static_cast<int>(DpiOf(frame)));
 }

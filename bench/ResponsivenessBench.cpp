@@ -5,6 +5,7 @@
 //   responsiveness_bench delete FOLDER          the same, not pinged
 //   responsiveness_bench direct FOLDER          the same removal without window or dialog
 //   responsiveness_bench ping WINDOW            the other process
+#include "app/DeleteQuestion.h"
 #include "app/DustrelApp.h"
 #include "app/DustrelView.h"
 #include "app/MainFrame.h"
@@ -37,6 +38,8 @@ int DeleteThroughProgram(const char* self, const std::string& folder, bool ping)
 {
     CDustrelApp app;
     if (!app.InitInstance()) return 1;
+    // The removal is timed, not the user's answer to the question before it.
+    SetAsksBeforeDeleting(app, false);
     auto* frame = static_cast<CMainFrame*>(app.m_pMainWnd);
     auto* view = static_cast<CDustrelView*>(frame->GetActiveView());
     ResultSet results;

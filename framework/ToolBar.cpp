@@ -75,6 +75,7 @@ CToolBar::~CToolBar()
     // messages; then the floating frame it may sit in.
     if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
     m_floatFrame.reset();
+    if (m_images != nullptr) ImageList_Destroy(m_images);
 }
 
 bool CToolBar::CreateEx(CFrameWnd* frame, DWORD controlStyle, DWORD style, UINT id)
@@ -122,6 +123,26 @@ bool CToolBar::LoadToolBar(UINT resourceId)
         m_ids.push_back(id);
     }
     SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    SendMessage(TB_AUTOSIZE);
+    m_measured = false;
+    return true;
+}
+
+bool CToolBar::SetImageStrip(UINT bitmapId, SIZE image, COLORREF mask)
+{
+    HIMAGELIST images = ImageList_Create(image.cx, image.cy, ILC_COLOR24 | ILC_MASK, 0, 8);
+    auto* strip = static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const bool loaded = images != nullptr && strip != nullptr && ImageList_AddMasked(images, strip, mask) >= 0;
+    if (strip != nullptr) ::DeleteObject(strip);
+    if (!loaded) {
+        if (images != nullptr) ImageList_Destroy(images);
+        return false;
+    }
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (m_images != nullptr) ImageList_Destroy(m_images);
+    m_images = images;
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(image.cx, image.cy));
     SendMessage(TB_AUTOSIZE);
     m_measured = false;
     return true;

@@ -4,6 +4,8 @@
 #include "framework/DockSide.h"
 #include "framework/MiniDockFrameWnd.h"
 
+#include <commctrl.h>
+
 #include <memory>
 #include <vector>
 
@@ -27,6 +29,11 @@ public:
 
     bool CreateEx(CFrameWnd* frame, DWORD controlStyle, DWORD style, UINT id);
     bool LoadToolBar(UINT resourceId);
+    // Shows the buttons' pictures from a strip of images of this size in
+    // place of the loaded bitmap (pictures drawn for another scale); the
+    // bar keeps the strip's image list.
+    bool SetImageStrip(UINT bitmapId, SIZE image, COLORREF mask);
+    bool HasImageStrip() const { return m_images != nullptr; }
 
     const std::vector<UINT>& ButtonIds() const { return m_ids; }
     bool IsButtonEnabled(UINT id) const;
@@ -108,4 +115,5 @@ private:
     mutable SIZE m_vertContent = {};
     DragState m_drag;
     std::unique_ptr<CMiniDockFrameWnd> m_floatFrame;
+    HIMAGELIST m_images = nullptr;
 };

@@ -6,6 +6,8 @@
 #include "menus/MenuLook.h"
 #include "menus/MenuValues.h"
 
+#include <algorithm>
+
 namespace {
 
 // Frames need the 3-D style of Windows 95 and later.
@@ -96,16 +98,16 @@ void DrawClassicPopupItem(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, const CDra
     const bool grayed = (state & ODS_GRAYED) != 0;
     if (selected) {
         RECT bar = item;
-        if (hasImage || checked) bar.left = item.left + menu->iconWidth + 6;
+        if (hasImage || checked) bar.left = item.left + menu->ScaledIconWidth() + MenuScale(6);
         FillSolid(dc, bar, GetSysColor(COLOR_HIGHLIGHT));
     }
 
-    RECT cell = {item.left + 3, item.top + (item.bottom - item.top - menu->iconHeight) / 2, 0, 0};
-    cell.right = cell.left + menu->iconWidth;
-    cell.bottom = cell.top + menu->iconHeight;
+    RECT cell = {item.left + MenuScale(3), item.top + (item.bottom - item.top - menu->ScaledIconHeight()) / 2, 0, 0};
+    cell.right = cell.left + menu->ScaledIconWidth();
+    cell.bottom = cell.top + menu->ScaledIconHeight();
     if (hasImage) {
-        const int x = cell.left + (imageWidth < menu->iconWidth ? (menu->iconWidth - imageWidth) / 2 : 0);
-        const int y = cell.top + (imageHeight < menu->iconHeight ? (menu->iconHeight - imageHeight) / 2 : 0);
+        const int x = cell.left + std::max(0, (menu->ScaledIconWidth() - imageWidth) / 2);
+        const int y = cell.top + std::max(0, (menu->ScaledIconHeight() - imageHeight) / 2);
         if (FramesAvailable() && checked)
             DrawEdgeAround(dc, cell, 2, BDR_SUNKENOUTER);
         else if (FramesAvailable() && selected)
@@ -137,8 +139,8 @@ void DrawClassicPopupItem(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, const CDra
         std::wstring left, right;
         SplitCaption(WideText(record.text), left, right);
         RECT text = item;
-        text.left = item.left + menu->iconWidth + 12;
-        text.right = item.right - menu->iconWidth;
+        text.left = item.left + menu->ScaledIconWidth() + MenuScale(12);
+        text.right = item.right - menu->ScaledIconWidth();
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         auto draw = [&](RECT where, COLORREF color) {
             const COLORREF oldColor = SetTextColor(dc, color);

@@ -9,16 +9,20 @@
 
 namespace {
 
-// The 4-pixel shadow at the right of a pressed menu-bar item.
+// The shadow at the right of a pressed menu-bar item: 4 pixels wide at 96
+// DPI, its columns and rows stretched with the scale.
 void DrawBarItemShadow(HDC dc, const RECT& item, COLORREF menu)
 {
     const int height = item.bottom - item.top;
-    for (int c = 1; c <= 4; ++c) {
-        const int x = item.right - c;
+    const int width = MenuScale(4);
+    for (int column = 0; column < width; ++column) {
+        const int c = 1 + column * 4 / width;
+        const int x = item.right - 1 - column;
         for (int row = 0; row < height; ++row) {
-            const COLORREF color = row < 4   ? menu
-                                   : row < 8 ? ColorDarken(menu, 6 * c * (row - 3))
-                                             : ColorDarken(menu, 30 * c);
+            const int at = row * 96 / static_cast<int>(CurrentMenuDpi());
+            const COLORREF color = at < 4   ? menu
+                                   : at < 8 ? ColorDarken(menu, 6 * c * (at - 3))
+                                            : ColorDarken(menu, 30 * c);
             SetPixel(dc, x, item.top + row, color);
         }
     }
@@ -47,7 +51,7 @@ void DrawCheckBox(HDC dc, const RECT& iconColumn, COLORREF fill, COLORREF pen)
 {
     RECT box = iconColumn;
     InflateRect(&box, -1, -1);
-    FillSolid(dc, box, ColorMix86(GetSysColor(COLOR_HIGHLIGHT), fill));
+    FillSolid(dc, box, HighContrast ? fill : ColorMix86(GetSysColor(COLOR_HIGHLIGHT), fill));
     FrameWithPen(dc, box, pen);
 }
 
@@ -85,15 +89,15 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
     RECT iconColumn = item;
     RECT text = item;
     if (isBar) {
-        selection.right -= 4;
+        selection.right -= MenuScale(4);
         FillSolid(dc, text, colors.menu);
     } else {
-        iconColumn.right = item.left + menu->iconWidth + 8;
+        iconColumn.right = item.left + menu->ScaledIconWidth() + MenuScale(8);
         FillSolid(dc, iconColumn, colors.backIcon);
         text.left = iconColumn.right;
         FillSolid(dc, text, textBack);
-        text.left += 4;
-        text.right -= 15;
+        text.left += MenuScale(4);
+        text.right -= MenuScale(15);
     }
 
     if (state & (ODS_HOTLIGHT | ODS_INACTIVE)) state |= ODS_SELECTED;
@@ -127,6 +131,9 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
         FrameWithPen(dc, selection, framePen);
     }
 
+    // The ink on the highlight fill, which a high-contrast theme makes dark.
+    const bool onHighlight = selected && !(state & ODS_INACTIVE) && selectFill == colors.selectFill;
+    const COLORREF ink = onHighlight ? colors.selectText : GetSysColor(COLOR_MENUTEXT);
     const bool defaultItem = (state & ODS_DEFAULT) != 0;
     if (!record->text.empty()) {
         std::wstring left, right;
@@ -134,7 +141,7 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
         ScopedSelect font(dc, CreateMenuFont(defaultItem));
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         const bool gray = (state & ODS_GRAYED) || (isBar && (state & ODS_INACTIVE));
-        const COLORREF oldColor = SetTextColor(dc, GetSysColor(gray ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
+        const COLORREF oldColor = SetTextColor(dc, gray ? GetSysColor(COLOR_GRAYTEXT) : ink);
         if (isBar) {
             DrawMenuText(dc, left, selection, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
         } else {
@@ -152,7 +159,8 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
     if (record->icons != nullptr && record->imageIndex >= 0 && record->icons->ImageSize(width, height)) {
         HIMAGELIST images = record->icons->imageList;
         const int base = record->imageIndex;
-        const int x = iconColumn.left + 3 + (width < menu->iconWidth ? (menu->iconWidth - width) / 2 : 0);
+        const int x = iconColumn.left + MenuScale(3) +
+                      (width < menu->ScaledIconWidth() ? (menu->ScaledIconWidth() - width) / 2 : 0);
         const int y = item.top + (item.bottom - item.top - height) / 2;
         if (checked) DrawCheckBox(dc, iconColumn, boxFill, framePen);
         if (state & ODS_DISABLED) {
@@ -174,8 +182,9 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
     if (checked) {
         DrawCheckBox(dc, iconColumn, boxFill, framePen);
         RECT glyph = iconColumn;
-        InflateRect(&glyph, 2, (menu->iconHeight + iconColumn.top - iconColumn.bottom) / 2 + 2);
-        const COLORREF oldColor = SetTextColor(dc, GetSysColor(grayOrInactive ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
+        const int spare = menu->ScaledIconHeight() + iconColumn.top - iconColumn.bottom;
+        InflateRect(&glyph, MenuScale(2), spare / 2 + MenuScale(2));
+        const COLORREF oldColor = SetTextColor(dc, grayOrInactive ? GetSysColor(COLOR_GRAYTEXT) : ink);
         DrawMarlettGlyph(glyph, HasCheckBitmapOrRadio(request) ? 'i' : 'b', defaultItem, dc);
         SetTextColor(dc, oldColor);
         return;
@@ -184,9 +193,9 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
     const char glyph = IsSystemCommand(request->itemID) ? SystemCommandGlyph(request->itemID) : 0;
     if (glyph == 0) return;
     RECT cell = iconColumn;
-    cell.top += (iconColumn.bottom - iconColumn.top - menu->iconHeight) / 2;
-    cell.bottom = cell.top + menu->iconHeight;
-    const COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+    cell.top += (iconColumn.bottom - iconColumn.top - menu->ScaledIconHeight()) / 2;
+    cell.bottom = cell.top + menu->ScaledIconHeight();
+    const COLORREF oldColor = SetTextColor(dc, ink);
     if (grayOrInactive) {
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
         DrawMarlettGlyph(cell, glyph, defaultItem, dc);
@@ -196,7 +205,7 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
         DrawMarlettGlyph(offset, glyph, defaultItem, dc);
         OffsetRect(&offset, -2, -2);
-        SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+        SetTextColor(dc, ink);
         DrawMarlettGlyph(offset, glyph, defaultItem, dc);
     } else {
         DrawMarlettGlyph(cell, glyph, defaultItem, dc);

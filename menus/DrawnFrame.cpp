@@ -1,5 +1,6 @@
 #include "menus/DrawnFrame.h"
 
+#include "menus/FlatColors.h"
 #include "menus/MenuGdi.h"
 #include "menus/MenuIcons.h"
 #include "menus/MenuValues.h"
@@ -153,8 +154,12 @@ bool CDrawnFrameSupport::OnDrawnFrameMessage(HWND frame, UINT message, WPARAM wP
         KillHotTimer(frame);
         result = base(message, wParam, lParam);
         return true;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) HighContrast = ReadHighContrast();
+        return false;
     case WM_SYSCOLORCHANGE: {
         result = base(message, wParam, lParam);
+        HighContrast = ReadHighContrast();
         const DWORD now = GetTickCount();
         if (now - LastColorRefresh > ColorRefreshPause) {
             LastColorRefresh = now;

@@ -1,5 +1,8 @@
 #include "menus/DrawnFrameWnd.h"
 
+#include "framework/Dpi.h"
+#include "menus/MenuValues.h"
+
 bool CDrawnFrameWnd::Create(const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
                             LPCSTR menuName, DWORD exStyle, CCreateContext* context)
 {
@@ -12,6 +15,7 @@ int CDrawnFrameWnd::OnCreate(CREATESTRUCTA* cs)
 {
     if (CFrameWnd::OnCreate(cs) == -1) return -1;
     systemMenu.Attach(::GetSystemMenu(m_hWnd, FALSE));
+    MenuDpi = DpiOf(m_hWnd);
     return 0;
 }
 

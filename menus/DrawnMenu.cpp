@@ -3,7 +3,13 @@
 #include "menus/Colors.h"
 #include "menus/MenuValues.h"
 
+#include <algorithm>
+
 CDrawnMenu::CDrawnMenu(HMENU parent) : parentMenu(parent) {}
+
+int CDrawnMenu::ScaledIconWidth() const { return std::max(iconWidth, MenuScale(16)); }
+
+int CDrawnMenu::ScaledIconHeight() const { return std::max(iconHeight, MenuScale(15)); }
 
 CDrawnMenu::~CDrawnMenu()
 {

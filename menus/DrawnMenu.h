@@ -59,8 +59,12 @@ public:
 
     std::vector<CDrawnMenuItemData*> items;
     std::vector<HMENU> subMenus;
+    // The largest image's size, at least 16 x 15. The icon column holds
+    // that, or 16 x 15 scaled to the menu DPI where that is larger.
     int iconWidth = 16;
     int iconHeight = 15;
+    int ScaledIconWidth() const;
+    int ScaledIconHeight() const;
     COLORREF bitmapBackground = CLR_DEFAULT;
     HMENU parentMenu;
     int isPopup = 1;

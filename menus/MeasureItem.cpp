@@ -2,6 +2,8 @@
 #include "menus/MenuGdi.h"
 #include "menus/MenuItemKinds.h"
 #include "menus/MenuLook.h"
+#include "menus/MenuValues.h"
+#include "framework/Dpi.h"
 
 #include <algorithm>
 
@@ -16,8 +18,8 @@ int CaptionWidth(const CDrawnMenu& menu, const CDrawnMenuItemData& record, bool 
         extent = TextExtent(screen, record.text);
     }
     ReleaseDC(nullptr, screen);
-    int width = isBar ? extent.cx : extent.cx + 2 * menu.iconWidth + 2;
-    if (record.text.find('\t') != std::string::npos) width += 15;
+    int width = isBar ? extent.cx : extent.cx + 2 * menu.ScaledIconWidth() + MenuScale(2);
+    if (record.text.find('\t') != std::string::npos) width += MenuScale(15);
     return width;
 }
 
@@ -30,9 +32,10 @@ void MeasureTitle(const CDrawnMenuItemData& record, LPMEASUREITEMSTRUCT request)
         extent = TextExtent(screen, record.text);
     }
     ReleaseDC(nullptr, screen);
-    const int line = (record.titleFlags & TitleLine) ? 8 : 0;
+    const int line = (record.titleFlags & TitleLine) ? MenuScale(8) : 0;
     if (record.titleFlags & TitleVertical) {
-        request->itemWidth = static_cast<UINT>(std::max(0L, extent.cy - GetSystemMetrics(SM_CXMENUCHECK) + line));
+        const int check = SystemMetricForDpi(SM_CXMENUCHECK, CurrentMenuDpi());
+        request->itemWidth = static_cast<UINT>(std::max(0L, extent.cy - check + line));
         request->itemHeight = 0;
     } else {
         request->itemWidth = static_cast<UINT>(extent.cx);
@@ -48,7 +51,7 @@ void Measure(CDrawnMenu* menu, LPMEASUREITEMSTRUCT request, bool isBar, int heig
         if (record->IsTitle())
             MeasureTitle(*record, request);
         else
-            request->itemHeight = 3;
+            request->itemHeight = static_cast<UINT>(MenuScale(3));
         return;
     }
     if (IsSystemCommand(request->itemID)) {
@@ -60,11 +63,12 @@ void Measure(CDrawnMenu* menu, LPMEASUREITEMSTRUCT request, bool isBar, int heig
             if (next != menu->items.end()) width = std::max(width, CaptionWidth(*menu, **next, isBar));
         }
         request->itemWidth = static_cast<UINT>(width);
-        request->itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU));
+        request->itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, CurrentMenuDpi()));
         return;
     }
     request->itemWidth = static_cast<UINT>(CaptionWidth(*menu, *record, isBar));
-    request->itemHeight = static_cast<UINT>(std::max(GetSystemMetrics(SM_CYMENU), menu->iconHeight + heightExtra));
+    const int row = SystemMetricForDpi(SM_CYMENU, CurrentMenuDpi());
+    request->itemHeight = static_cast<UINT>(std::max(row, menu->ScaledIconHeight() + MenuScale(heightExtra)));
 }
 
 }  // namespace

@@ -23,9 +23,26 @@ bool IsOwnerDrawn(HMENU menu, int position)
     return GetMenuItemInfoA(menu, position, TRUE, &info) && (info.fType & MFT_OWNERDRAW) != 0;
 }
 
+// An owner-drawn item keeps its text as its string too: screen readers and
+// other assistive technology read the item's string, not the drawing.
+void KeepItemText(HMENU menu, UINT item, bool byPosition, CDrawnMenuItemData& record)
+{
+    if (record.IsSeparator()) return;
+    record.NameForAccessibility();
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<LPSTR>(record.text.c_str());
+    SetMenuItemInfoA(menu, item, byPosition, &info);
+}
+
 BOOL ModifyOwnerDrawn(HMENU menu, UINT position, UINT flags, UINT_PTR id, CDrawnMenuItemData* record)
 {
-    return ModifyMenuA(menu, position, flags, id, reinterpret_cast<LPCSTR>(record));
+    if (!ModifyMenuA(menu, position, flags, id, reinterpret_cast<LPCSTR>(record))) return FALSE;
+    // A changed command id finds the item by its new id.
+    KeepItemText(menu, (flags & MF_BYPOSITION) ? position : static_cast<UINT>(id), (flags & MF_BYPOSITION) != 0,
+                 *record);
+    return TRUE;
 }
 
 }  // namespace
@@ -157,7 +174,11 @@ BOOL CDrawnMenu::InsertItem(UINT position, LPCSTR text, UINT flags, UINT_PTR id,
     }
     const size_t at = position < items.size() ? position : items.size();
     items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), record);
-    if (InsertMenuA(m_hMenu, position, flags, id, reinterpret_cast<LPCSTR>(record))) return TRUE;
+    if (InsertMenuA(m_hMenu, position, flags, id, reinterpret_cast<LPCSTR>(record))) {
+        KeepItemText(m_hMenu, (flags & MF_BYPOSITION) ? position : static_cast<UINT>(id), (flags & MF_BYPOSITION) != 0,
+                     *record);
+        return TRUE;
+    }
     // The menu did not take the item: keep records and positions in step.
     items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
     delete record;

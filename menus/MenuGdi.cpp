@@ -1,26 +1,21 @@
 #include "menus/MenuGdi.h"
 
+#include "framework/Dpi.h"
 #include "menus/MenuValues.h"
 
 #include <commctrl.h>
 
 HFONT CreateMenuFont(bool bold)
 {
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        // Systems before Vista know the structure without its last field.
-        metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    }
+    NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(CurrentMenuDpi());
     if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
-    return CreateFontIndirectA(&metrics.lfMenuFont);
+    return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
 HFONT CreateTitleFont(bool vertical)
 {
     LOGFONTA font = {};
-    font.lfHeight = 16;
+    font.lfHeight = MenuScale(16);
     font.lfWeight = FW_BOLD;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfEscapement = vertical ? 900 : 0;
@@ -96,7 +91,7 @@ void DrawMarlettGlyph(const RECT& rect, char character, bool bold, HDC dc)
     InflateRect(&area, -2, -2);
     ScopedSelect font(dc, CreateFontA(-(area.bottom - area.top), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                      DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett"));
+                                      NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Marlett"));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     DrawTextA(dc, &character, 1, &area, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetBkMode(dc, oldMode);

@@ -51,8 +51,9 @@ void FrameWithPen(HDC dc, const RECT& rect, COLORREF penColor);
 void Draw3dFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color);
 
-// One "Marlett" character in the DC's text colour, centred horizontally in
-// the rectangle deflated by 2.
+// One "Marlett" character in the DC's text colour alone (no smoothing into
+// the background, which a high-contrast theme must not get), centred
+// horizontally in the rectangle deflated by 2.
 void DrawMarlettGlyph(const RECT& rect, char character, bool bold, HDC dc);
 
 // colourStart at the left or top, colourEnd at the right or bottom; bands

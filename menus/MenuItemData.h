@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <string>
 
@@ -18,10 +19,12 @@ enum : DWORD {
 };
 
 // What one position of an owner-drawn menu shows; the item's data points here.
+// Its first member names the item for assistive technology, which finds it
+// there by its signature; so the class has no virtual functions.
 class CDrawnMenuItemData {
 public:
     CDrawnMenuItemData() = default;
-    virtual ~CDrawnMenuItemData();
+    ~CDrawnMenuItemData();
     CDrawnMenuItemData(const CDrawnMenuItemData&) = delete;
     CDrawnMenuItemData& operator=(const CDrawnMenuItemData&) = delete;
 
@@ -31,6 +34,10 @@ public:
 
     bool IsTitle() const { return (titleFlags & TitleItem) != 0; }
     bool IsSeparator() const { return (menuFlags & MF_SEPARATOR) != 0; }
+    // Gives the accessible name the current text.
+    void NameForAccessibility();
+
+    MSAAMENUINFO accessible = {MSAA_MENU_SIG, 0, nullptr};
 
     std::string text;
     DWORD titleFlags = 0;
@@ -39,4 +46,7 @@ public:
     DWORD matched = 0;
     CDrawnMenuIcons* icons = nullptr;
     int imageIndex = -1;
+
+private:
+    std::wstring m_accessibleText;
 };

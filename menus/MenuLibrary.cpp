@@ -1,6 +1,7 @@
 #include "menus/MenuLibrary.h"
 
 #include "menus/ErrorReport.h"
+#include "menus/FlatColors.h"
 #include "menus/MenuLook.h"
 #include "menus/MenuValues.h"
 #include "menus/MenuWindows.h"
@@ -36,6 +37,7 @@ void StartMenuLibrary()
                                     reinterpret_cast<void*>(GetProcAddress(GradientLibrary, "GradientFill")))
                               : nullptr;
     }
+    HighContrast = ReadHighContrast();
     RegisterMenuLooks();
     if (!InstallMenuWindowHook()) {
         ShowLastError();

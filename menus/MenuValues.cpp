@@ -1,5 +1,6 @@
 #include "menus/MenuValues.h"
 
+#include "framework/Dpi.h"
 #include "menus/ErrorReport.h"
 
 int OsVersionCode = 0;
@@ -10,6 +11,16 @@ ULONG_PTR HotBarItemData = 0;
 DWORD LastColorRefresh = 0;
 GradientFillRoutine GradientRoutine = nullptr;
 std::list<CDrawnMenuIcons*>* IconSetRegistry = nullptr;
+UINT MenuDpi = 0;
+bool HighContrast = false;
+
+UINT CurrentMenuDpi()
+{
+    if (MenuDpi == 0) MenuDpi = DpiOf(nullptr);
+    return MenuDpi;
+}
+
+int MenuScale(int value) { return ScaleToDpi(value, CurrentMenuDpi()); }
 
 int OsVersionCodeFor(DWORD platformId, DWORD major, DWORD minor)
 {

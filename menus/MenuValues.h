@@ -34,5 +34,15 @@ std::list<CDrawnMenuIcons*>& IconSets();
 // Forgets the list; the sets still in it are not deleted.
 void DeleteIconSetRegistry();
 
+// The user's high-contrast theme is on: menus take the system's colours alone.
+extern bool HighContrast;
+
+// The DPI menus are measured and drawn at: the screen's until the frame
+// they belong to sets its own here (0 stands for the screen's).
+extern UINT MenuDpi;
+UINT CurrentMenuDpi();
+// A length given at 96 DPI, at the current menu DPI.
+int MenuScale(int value);
+
 // Where menus and bitmaps are loaded from when no module is given.
 HMODULE MenuResourceModule();

@@ -63,3 +63,17 @@
 #define IDS_ADMIN_CANCELLED 0xE021
 #define IDS_ADMIN_FAILED 0xE022
 #define IDS_ADMIN_REFUSED 0xE023
+
+// The question before Delete removes anything for good, and the Options
+// menu's item that turns it off and on.
+#define IDS_DELETE_QUESTION 0xE010
+#define IDS_DELETE_QUESTION_ONE 0xE011
+#define IDS_DELETE_WARNING 0xE012
+#define IDS_DELETE_STOP_ASKING 0xE013
+#define ID_OPTIONS_ASK_BEFORE_DELETE 32801
+
+// The seven command pictures drawn for 150% and 200%.
+#define IDB_COMMAND_ICONS_150 140
+#define IDB_COMMAND_ICONS_200 141
+// The About box banner drawn for 200%.
+#define IDB_ABOUT_BANNER_200 142

@@ -5,6 +5,7 @@
 #include "scan/StartupFolders.h"
 #include "app/StatusLine.h"
 #include "tests/app/RunningApp.h"
+#include "tests/app/TaskDialogAnswer.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/Utf8.h"
 
@@ -186,12 +187,18 @@ TEST_F(CommandsTest, DeleteAndShiftDeleteRemoveTheSelectedItems)
     app.Idle();
     EXPECT_TRUE(OpenedItem(app, EditMenu, ID_EDIT_DELETE).enabled);
     EXPECT_TRUE(ButtonEnabled(ID_EDIT_RECYCLE));
-    EXPECT_TRUE(app.PressKey(VK_DELETE, false, true));
+    {
+        TaskDialogAnswer answer(TaskDialogAnswer::Press::Yes);
+        EXPECT_TRUE(app.PressKey(VK_DELETE, false, true));
+        EXPECT_EQ(answer.shown, 1);
+    }
     EXPECT_FALSE(Exists(deleted));
     EXPECT_TRUE(Exists(recycled));
 
     app.List().SetSel(0, true);
+    TaskDialogAnswer answer(TaskDialogAnswer::Press::No);
     EXPECT_TRUE(app.PressKey(VK_DELETE, false, false));
+    EXPECT_EQ(answer.shown, 0) << "moving to the Recycle Bin can be undone: no question";
     EXPECT_FALSE(Exists(recycled));
     EXPECT_EQ(app.StatusText(), "Cleanup completed, continue or exit?");
 }

@@ -1,5 +1,6 @@
 #include "app/BackgroundWork.h"
 
+#include "app/DeleteQuestion.h"
 #include "app/StatusLine.h"
 #include "res/resource.h"
 #include "tests/app/RunningApp.h"
@@ -23,8 +24,10 @@ struct LongWorkTest : ::testing::Test {
     static constexpr int Files = 16000;
     static constexpr int FilesAFolder = 100;
 
+    // Deletes without the question: the removal is what is under test.
     void SetUp() override
     {
+        SetAsksBeforeDeleting(app.App(), false);
         tree = folder.MakeFolder("cache");
         for (int part = 0; part < Files / FilesAFolder; ++part) {
             const std::string partFolder = folder.MakeFolder("cache\\part" + std::to_string(part));
@@ -35,6 +38,7 @@ struct LongWorkTest : ::testing::Test {
         app.View().m_Results.Show(results);
         app.List().SetSel(0, true);
     }
+    void TearDown() override { SetAsksBeforeDeleting(app.App(), true); }
     int FilesLeft() const
     {
         int left = 0;

@@ -1,4 +1,5 @@
 #include "menus/DrawnMenu.h"
+#include "menus/MenuGdi.h"
 #include "menus/MenuIcons.h"
 #include "menus/MenuValues.h"
 #include "res/resource.h"
@@ -32,6 +33,15 @@ void ExpectOwnerDrawnInStep(const CDrawnMenu& menu)
         const ItemInfo info = InfoAt(menu.m_hMenu, static_cast<int>(i));
         EXPECT_TRUE(info.type & MFT_OWNERDRAW) << "position " << i;
         EXPECT_EQ(info.data, reinterpret_cast<ULONG_PTR>(menu.items[i])) << "position " << i;
+        // What a screen reader reads beside the drawing: the item's own
+        // string, and the name that the item's data begins with.
+        if (menu.items[i]->IsSeparator()) continue;
+        char text[256] = "";
+        GetMenuStringA(menu.m_hMenu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(text, menu.items[i]->text) << "position " << i;
+        const auto* name = reinterpret_cast<const MSAAMENUINFO*>(info.data);
+        ASSERT_EQ(name->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG)) << "position " << i;
+        EXPECT_EQ(std::wstring(name->pszWText, name->cchWText), WideText(menu.items[i]->text)) << "position " << i;
     }
 }
 

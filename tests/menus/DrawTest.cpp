@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 const int Width = 200;
@@ -130,6 +132,27 @@ TEST_F(DrawTest, SelectedItemIsFilledFramedAndItsIconRaisedWithAShadow)
         }
     EXPECT_GT(raised, 40);
     EXPECT_GT(shadows, 0);
+}
+
+TEST_F(DrawTest, AHighContrastThemeGetsTheSystemsColoursAloneAndReadableText)
+{
+    // Wine keeps no high-contrast setting: the library is told, as the
+    // frame tells it when the user turns the theme on.
+    Restore<bool> theme(HighContrast);
+    HighContrast = true;
+    const std::set<COLORREF> system = {GetSysColor(COLOR_MENU), GetSysColor(COLOR_HIGHLIGHT),
+                                       GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_MENUTEXT)};
+    for (UINT state : {UINT(ODS_CHECKED), UINT(ODS_CHECKED | ODS_SELECTED)}) {
+        Draw(*view, 0, state);
+        const COLORREF ink = GetSysColor(state & ODS_SELECTED ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+        int inked = 0;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x) {
+                ASSERT_EQ(system.count(canvas.Pixel(x, y)), 1u) << x << ", " << y << " in state " << state;
+                inked += canvas.Pixel(x, y) == ink;
+            }
+        EXPECT_GT(inked, 30) << "state " << state;
+    }
 }
 
 TEST_F(DrawTest, DisabledItemShowsTheFadedImageSelectedOrNot)

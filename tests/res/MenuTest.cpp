@@ -81,7 +81,7 @@ TEST(MenuTest, BothMenusHaveTheSameCommandsInEveryLanguage)
         {0, Popup}, {1, ID_EDIT_SELECT_ALL}, {1, ID_EDIT_UNSELECT_ALL}, {1, Separator},
                     {1, ID_EDIT_DELETE}, {1, ID_EDIT_RECYCLE}, {1, ID_EDIT_REMOVE_AS_ADMIN},
         {0, Popup}, {1, ID_VIEW_TOOLBAR}, {1, ID_VIEW_STATUS_BAR}, {1, Separator}, {1, ID_VIEW_REFRESH},
-        {0, Popup}, {1, ID_OPTIONS_COOKIES}, {1, ID_OPTIONS_IETEMP},
+        {0, Popup}, {1, ID_OPTIONS_COOKIES}, {1, ID_OPTIONS_IETEMP}, {1, Separator}, {1, ID_OPTIONS_ASK_BEFORE_DELETE},
         {0, Popup}, {1, ID_HELP_ONLINE}, {1, ID_HELP_UPDATE}, {1, Separator}, {1, ID_APP_ABOUT},
     };
     const std::vector<std::pair<int, UINT>> popup = {

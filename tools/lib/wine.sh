@@ -79,6 +79,25 @@ use_virtual_desktop() {
   fi
 }
 
+# A prefix like the current one whose screen is scaled to `dpi` (144 is
+# 150%, 192 is 200%), made beside it, with a desktop as much larger as a
+# screen at that scale is. Wine reads LogPixels when it starts.
+prepare_scaled_prefix() {  # prefix-dir dpi
+  local main="$WINEPREFIX"
+  export WINEPREFIX="$1"
+  prepare_prefix
+  use_virtual_desktop
+  if [ ! -f "$WINEPREFIX/.dustrel-dpi-$2" ]; then
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default \
+      /d "$((1024 * $2 / 96))x$((768 * $2 / 96))" /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.dustrel-dpi-$2"
+  fi
+  export WINEPREFIX="$main"
+}
+
 # Wine reports Windows XP to the named executables of the prefix, so code
 # that depends on the Windows version is also tested as XP runs it.
 run_as_windows_xp() {  # executable file name...
