@@ -7,6 +7,7 @@
 //   window_bench delete FOLDER COPY    Delete of all of FOLDER's *.log lines, the list's own work
 //                                      after the removal, and COPY's removed without window
 //   window_bench ping WINDOW           the other process
+#include "app/DeleteQuestion.h"
 #include "app/DustrelApp.h"
 #include "app/DustrelView.h"
 #include "app/MainFrame.h"
@@ -32,6 +33,8 @@ public:
     {
         const LARGE_INTEGER start = Now();
         m_started = m_app.InitInstance();
+        // The commands are timed, not the user's answer to the question before Delete.
+        if (m_started) SetAsksBeforeDeleting(m_app, false);
         Settle();
         m_startSeconds = Seconds(start);
         return m_started;
