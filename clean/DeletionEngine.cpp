@@ -1,5 +1,7 @@
 #include "clean/DeletionEngine.h"
 
+#include "clean/RegistryRemoval.h"
+#include "clean/SweepRemoval.h"
 #include "scan/FolderSize.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
@@ -287,6 +289,35 @@ Removal MoveToRecycleBin(const Result& result, Prompting prompting)
     return Kept(error == 0 ? KeptReason::NotRemoved : ReasonOf(static_cast<DWORD>(error)));
 }
 
+// A rule line's files under its root, once the root is found to be a folder
+// that lies where its name says.
+Removal RemoveSweep(const FileSweep& sweep, RemovalMode mode, Prompting prompting, WorkStatus* status)
+{
+    const std::string& root = sweep.root;
+    if (!FitsPathLimit(root)) return Kept(KeptReason::PathTooLong);
+    if (!IsAddressablePath(root)) return Kept(KeptReason::Unaddressable);
+    WIN32_FIND_DATAA entry;
+    if (!FindEntry(root, entry)) return Kept(KeptReason::GoneBefore);
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return Kept(KeptReason::Link);
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return Kept(KeptReason::NotRemoved);
+    const std::string resolved = ResolvedInPlace(root, entry);
+    if (resolved.empty()) return Exists(root) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
+
+    SweepFileRemover remove;
+    if (mode == RemovalMode::Delete)
+        remove = [](const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes) {
+            return RemoveInPlace(path, resolvedFolder, name, attributes) == ERROR_SUCCESS;
+        };
+    else
+        remove = [prompting](const std::string& path, const std::string& resolvedFolder, const char* name, DWORD) {
+            return LiesWhereNamed(path, resolvedFolder, name) &&
+                   MoveToRecycleBin(ResultOfLine(path), prompting).outcome == Outcome::Recycled;
+        };
+    const SweepTally tally = RemoveSweptFiles(sweep, resolved, remove, status);
+    if (tally.anyLeft) return Kept(KeptReason::PartlyRemoved, tally.bytes);
+    return {mode == RemovalMode::Delete ? Outcome::Removed : Outcome::Recycled, KeptReason::None, tally.bytes};
+}
+
 }  // namespace
 
 const char* KeptReasonName(KeptReason reason)
@@ -301,6 +332,7 @@ const char* KeptReasonName(KeptReason reason)
     case KeptReason::AccessDenied: return "access denied";
     case KeptReason::PartlyRemoved: return "partly removed";
     case KeptReason::NoRecycleBin: return "no recycle bin";
+    case KeptReason::RegistryNotRecycled: return "registry, not for the recycle bin";
     case KeptReason::NotRemoved: return "not removed";
     }
     return "";
@@ -311,6 +343,9 @@ const char* KeptReasonName(KeptReason reason)
 // what is not ours. Only items that lie where their names say are touched.
 Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting, WorkStatus* status)
 {
+    if (result.registry)
+        return mode == RemovalMode::Recycle ? Kept(KeptReason::RegistryNotRecycled) : RemoveRegistryItem(*result.registry);
+    if (result.sweep) return RemoveSweep(*result.sweep, mode, prompting, status);
     const std::string& path = result.path;
     if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
     if (!IsAddressablePath(path)) return Kept(KeptReason::Unaddressable);
