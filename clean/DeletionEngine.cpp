@@ -289,6 +289,15 @@ Removal MoveToRecycleBin(const Result& result, Prompting prompting)
     return Kept(error == 0 ? KeptReason::NotRemoved : ReasonOf(static_cast<DWORD>(error)));
 }
 
+// The shell's own emptying, without its question, progress or sound.
+Removal EmptyRecycleBin(const Result& result)
+{
+    const HRESULT emptied =
+        SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    if (FAILED(emptied)) return Kept(KeptReason::NotRemoved);
+    return {Outcome::Removed, KeptReason::None, result.bytes};
+}
+
 // A rule line's files under its root, once the root is found to be a folder
 // that lies where its name says.
 Removal RemoveSweep(const FileSweep& sweep, RemovalMode mode, Prompting prompting, WorkStatus* status)
@@ -346,6 +355,7 @@ Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting
     if (result.registry)
         return mode == RemovalMode::Recycle ? Kept(KeptReason::RegistryNotRecycled) : RemoveRegistryItem(*result.registry);
     if (result.sweep) return RemoveSweep(*result.sweep, mode, prompting, status);
+    if (result.recycleBin) return mode == RemovalMode::Recycle ? Kept(KeptReason::NotRemoved) : EmptyRecycleBin(result);
     const std::string& path = result.path;
     if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
     if (!IsAddressablePath(path)) return Kept(KeptReason::Unaddressable);

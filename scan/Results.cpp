@@ -33,6 +33,7 @@ Result ResultOfLine(const std::string& line)
 const char* ResultKind(const Result& result)
 {
     if (result.sweep) return "files";
+    if (result.recycleBin) return "recycle bin";
     if (result.registry) return result.registry->isValue ? "registry value" : "registry key";
     return result.folder ? "folder" : "file";
 }

@@ -32,6 +32,7 @@ struct Result {
     std::string warning;
     std::shared_ptr<const FileSweep> sweep;
     std::shared_ptr<const RegistryItem> registry;
+    bool recycleBin = false;  // the Recycle Bin of every drive, emptied as a whole
 };
 
 // What a result stands for, as reports name it: "file", "folder", "files"

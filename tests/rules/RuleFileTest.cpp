@@ -1,5 +1,7 @@
 #include "rules/RuleFile.h"
 
+#include "rules/RuleSources.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +117,24 @@ TEST(RuleFileTest, AFileThatIsNotRulesGivesOneMessageAndNoEntries)
     EXPECT_NE(binary.error.find("b.ini, line 2"), std::string::npos);
 
     EXPECT_NE(ReadRuleFile("C:\\no-such-folder\\Winapp2.ini").error, "");
+}
+
+TEST(RuleFileTest, TheBuiltInSetReadsWithoutANoteAndAUserEntryReplacesItsNamesake)
+{
+    const RuleFile builtIn = BuiltInRules();
+    ASSERT_EQ(builtIn.error, "");
+    EXPECT_TRUE(builtIn.notes.empty()) << NoteText(builtIn.notes[0]);
+    EXPECT_GE(builtIn.entries.size(), 14u);
+
+    RuleSet rules;
+    LayRules(rules, builtIn);
+    LayRules(rules, ParseRules("[chrome cache]\nFileKey1=%Temp%\\Mine|*.tmp\n[Mine]\nFileKey1=%Temp%|*.x\n", "user"));
+    EXPECT_EQ(rules.entries.size(), builtIn.entries.size() + 1);
+    for (const RuleEntry& entry : rules.entries) {
+        if (entry.name == L"chrome cache") {
+            EXPECT_EQ(entry.fileKeys.size(), 1u);
+        }
+    }
 }
 
 }  // namespace

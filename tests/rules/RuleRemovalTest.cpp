@@ -1,5 +1,7 @@
 #include "clean/DeletionEngine.h"
 
+#include "rules/RecycleBinLine.h"
+
 #include "tests/rules/RuleTestSupport.h"
 #include "tests/support/Links.h"
 
@@ -102,6 +104,18 @@ TEST(RuleRemovalTest, AFileLineGoesToTheRecycleBinWhereARegistryLineIsKept)
     EXPECT_EQ(RemoveResult(listing.results.Items()[1], RemovalMode::Delete).outcome, Outcome::Removed);
     EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, keyName.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
     EXPECT_EQ(RemoveResult(listing.results.Items()[1], RemovalMode::Delete).reason, KeptReason::GoneBefore);
+
+    // The bin holds what went there; its line empties it without a question.
+    ResultSet bin;
+    AddRecycleBinLine(bin);
+    ASSERT_EQ(bin.Size(), 1u);
+    EXPECT_STREQ(ResultKind(bin.Items()[0]), "recycle bin");
+    EXPECT_GE(bin.Items()[0].bytes, 11u);
+    EXPECT_EQ(RemoveResult(bin.Items()[0], RemovalMode::Recycle).outcome, Outcome::Kept);
+    EXPECT_EQ(RemoveResult(bin.Items()[0], RemovalMode::Delete).outcome, Outcome::Removed);
+    ResultSet emptied;
+    AddRecycleBinLine(emptied);
+    EXPECT_EQ(emptied.Size(), 0u);
 }
 
 }  // namespace
