@@ -342,6 +342,7 @@ const char* KeptReasonName(KeptReason reason)
     case KeptReason::PartlyRemoved: return "partly removed";
     case KeptReason::NoRecycleBin: return "no recycle bin";
     case KeptReason::RegistryNotRecycled: return "registry, not for the recycle bin";
+    case KeptReason::WarningNotAccepted: return "its rule warns";
     case KeptReason::NotRemoved: return "not removed";
     }
     return "";

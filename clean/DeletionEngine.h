@@ -32,6 +32,7 @@ enum class KeptReason {
     PartlyRemoved,   // a folder some of whose content stayed
     NoRecycleBin,    // the Recycle Bin would not take it, and no one may be asked
     RegistryNotRecycled,  // a registry key or value, which the Recycle Bin does not take
+    WarningNotAccepted,   // its rule warns, and the caller did not accept the warning
     NotRemoved,      // anything else the system reported
 };
 

@@ -17,6 +17,10 @@ struct Options {
     bool json = false;
     bool traces = false;
     TraceSelection traceKinds;
+    // The cleaning rules: built-in and the user's file, or `rulesFile` alone.
+    bool rules = false;
+    std::string rulesFile;
+    bool acceptWarnings = false;  // remove what entries with a warning found too
 };
 
 // The options, or what is wrong with the command line (one line, no usage).

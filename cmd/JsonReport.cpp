@@ -17,6 +17,8 @@ Json ItemJson(const ReportItem& item)
                   {"folder", item.result.folder},
                   {"bytes", item.result.bytes},
                   {"outcome", OutcomeName(item.removal.outcome)}};
+    entry["kind"] = ResultKind(item.result);
+    if (!item.result.rule.empty()) entry["rule"] = Utf8FromNarrow(item.result.rule);
     if (item.removal.outcome == Outcome::Kept) entry["reason"] = KeptReasonName(item.removal.reason);
     return entry;
 }
@@ -30,6 +32,11 @@ std::string ReportJson(const Report& report)
     Json document = {{"results", results},
                      {"listed_bytes", report.ListedBytes()},
                      {"freed_bytes", report.FreedBytes()}};
+    if (!report.notes.empty()) {
+        Json notes = Json::array();
+        for (const std::string& note : report.notes) notes.push_back(Utf8FromNarrow(note));
+        document["notes"] = notes;
+    }
     if (report.tracesAsked) {
         Json traces = Json::object();
         for (const TraceOutcome& trace : report.traces)

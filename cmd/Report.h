@@ -6,6 +6,7 @@
 #include "traces/TraceKind.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What became of one listed item; its removal's outcome is Listed when
@@ -26,6 +27,8 @@ struct Report {
     std::vector<ReportItem> items;
     bool tracesAsked = false;
     std::vector<TraceOutcome> traces;  // the kinds asked for, in the order of TraceKind
+    std::vector<std::string> notes;    // what the rules left out, and why
+    bool rulesFailed = false;          // a rule file could not be read at all
 
     std::uint64_t ListedBytes() const;
     // What /delete freed: the sizes of the files actually gone.
