@@ -56,11 +56,12 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
     m_newFloatingFrame = &CDrawnMiniDockFrameWnd::New;
     DockControlBar(&m_wndToolBar);
 
-    // The seven images of the bitmap, in this order, go with these commands.
-    static const WORD menuIcons[] = {IDB_MENU_ICONS,     16,
-                                     15,                 // image width and height
-                                     ID_VIEW_REFRESH,    ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE,
-                                     ID_EDIT_DELETE,     ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, 0};
+    // The eight images of the bitmap, in this order, go with these commands.
+    static const WORD menuIcons[] = {IDB_MENU_ICONS,       16,
+                                     15,                   // image width and height
+                                     ID_VIEW_REFRESH,      ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP,
+                                     ID_VIEW_APPLICATIONS, ID_EDIT_RECYCLE,    ID_EDIT_DELETE,
+                                     ID_EDIT_SELECT_ALL,   ID_EDIT_UNSELECT_ALL, 0};
     defaultMenu.LoadIconTable(RGB(192, 192, 192), menuIcons);
     systemMenu.SetTitleItem(LoadResourceString(AFX_IDS_APP_TITLE).c_str(), 0x40);
     // From here on a grayed item under the mouse is drawn unselected.

@@ -138,7 +138,7 @@ void Reader::AddFileKey(int line, const std::wstring& value)
         std::wstring flag = FoldedCase(Trimmed(parts[at]));
         while (!flag.empty() && flag.back() == L'\\') flag.pop_back();
         if (flag.empty()) continue;
-        if (flag == L"RECURSE" && key.reach == FileKey::Reach::Folder) key.reach = FileKey::Reach::Subfolders;
+        if (flag == L"RECURSE" && key.reach == FileKey::Reach::FolderAlone) key.reach = FileKey::Reach::Subfolders;
         else if (flag == L"REMOVESELF") key.reach = FileKey::Reach::SubfoldersAndEmptied;
         else if (flag != L"RECURSE") {
             Note(line, "an unknown flag: the key is left out");

@@ -9,11 +9,11 @@
 
 // Files whose names match a mask in a folder (the folder may hold wildcards).
 struct FileKey {
-    enum class Reach { Folder, Subfolders, SubfoldersAndEmptied };
+    enum class Reach { FolderAlone, Subfolders, SubfoldersAndEmptied };
     int line = 0;
     std::wstring folder;              // as written: variables, wildcards
     std::vector<std::wstring> masks;  // never empty
-    Reach reach = Reach::Folder;
+    Reach reach = Reach::FolderAlone;
 };
 
 // What an entry keeps of what its file or registry keys would remove.

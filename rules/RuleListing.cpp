@@ -115,7 +115,7 @@ void EntryListing::AddRoot(const FileKey& key, const std::wstring& root)
     auto sweep = std::make_shared<FileSweep>();
     sweep->root = narrowRoot;
     for (const std::wstring& mask : key.masks) sweep->masks.emplace_back(mask);
-    sweep->subfolders = key.reach != FileKey::Reach::Folder;
+    sweep->subfolders = key.reach != FileKey::Reach::FolderAlone;
     sweep->removeEmptied = key.reach == FileKey::Reach::SubfoldersAndEmptied;
     sweep->keeps = m_keeps;
     if (WorkStatus* status = m_results.Status()) status->SetCurrent(narrowRoot);
