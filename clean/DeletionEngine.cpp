@@ -289,13 +289,30 @@ Removal MoveToRecycleBin(const Result& result, Prompting prompting)
     return Kept(error == 0 ? KeptReason::NotRemoved : ReasonOf(static_cast<DWORD>(error)));
 }
 
-// The shell's own emptying, without its question, progress or sound.
-Removal EmptyRecycleBin(const Result& result)
+std::uint64_t RecycleBinBytes(std::int64_t& items)
 {
-    const HRESULT emptied =
-        SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
-    if (FAILED(emptied)) return Kept(KeptReason::NotRemoved);
-    return {Outcome::Removed, KeptReason::None, result.bytes};
+    SHQUERYRBINFO info = {};
+    info.cbSize = sizeof info;
+    if (FAILED(SHQueryRecycleBinW(nullptr, &info))) {
+        items = 0;
+        return 0;
+    }
+    items = info.i64NumItems;
+    return static_cast<std::uint64_t>(info.i64Size);
+}
+
+// The shell's own emptying, without its question, progress or sound. What
+// it freed is what the bin no longer holds; an item it could not remove
+// keeps the line.
+Removal EmptyRecycleBin()
+{
+    std::int64_t items = 0;
+    const std::uint64_t before = RecycleBinBytes(items);
+    SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    const std::uint64_t after = RecycleBinBytes(items);
+    const std::uint64_t freed = before > after ? before - after : 0;
+    if (items > 0) return Kept(KeptReason::PartlyRemoved, freed);
+    return {Outcome::Removed, KeptReason::None, freed};
 }
 
 // A rule line's files under its root, once the root is found to be a folder
@@ -356,7 +373,7 @@ Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting
     if (result.registry)
         return mode == RemovalMode::Recycle ? Kept(KeptReason::RegistryNotRecycled) : RemoveRegistryItem(*result.registry);
     if (result.sweep) return RemoveSweep(*result.sweep, mode, prompting, status);
-    if (result.recycleBin) return mode == RemovalMode::Recycle ? Kept(KeptReason::NotRemoved) : EmptyRecycleBin(result);
+    if (result.recycleBin) return mode == RemovalMode::Recycle ? Kept(KeptReason::NotRemoved) : EmptyRecycleBin();
     const std::string& path = result.path;
     if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
     if (!IsAddressablePath(path)) return Kept(KeptReason::Unaddressable);

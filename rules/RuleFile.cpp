@@ -1,13 +1,9 @@
 #include "rules/RuleFile.h"
 
 #include "rules/RuleText.h"
-#include "scan/WideText.h"
-
-#include <windows.h>
 
 #include <cwctype>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
