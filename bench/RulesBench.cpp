@@ -32,16 +32,17 @@ void Generate(const char* path)
     out << "; Version: bench\r\n";
     for (int entry = 0; entry < 4000; ++entry) {
         const std::string app = "BenchApp" + std::to_string(entry);
+        const std::string vendor = "BenchVendor" + std::to_string(entry % 1500);
         out << "\r\n[" << app << " *]\r\nLangSecRef=" << 3021 + entry % 5 << "\r\n"
-            << "Detect=HKCU\\Software\\BenchVendor\\" << app << "\r\n"
-            << "DetectFile=%ProgramFiles%\\BenchVendor\\" << app << "\\" << app << ".exe\r\n"
+            << "Detect=HKCU\\Software\\" << vendor << "\\" << app << "\r\n"
+            << "DetectFile=%ProgramFiles%\\" << vendor << "\\" << app << "\\" << app << ".exe\r\n"
             << "Default=False\r\n"
-            << "FileKey1=%LocalAppData%\\BenchVendor\\" << app << "\\Cache|*.*|RECURSE\r\n"
-            << "FileKey2=%AppData%\\BenchVendor\\" << app << "*\\logs|*.log;*.txt\r\n"
-            << "FileKey3=%LocalAppData%\\BenchVendor\\" << app << "\\User Data\\*\\GPUCache|*|REMOVESELF\r\n";
+            << "FileKey1=%LocalAppData%\\" << vendor << "\\" << app << "\\Cache|*.*|RECURSE\r\n"
+            << "FileKey2=%AppData%\\" << vendor << "\\" << app << "*\\logs|*.log;*.txt\r\n"
+            << "FileKey3=%LocalAppData%\\" << vendor << "\\" << app << "\\User Data\\*\\GPUCache|*|REMOVESELF\r\n";
         if (entry % 2 == 0) out << "FileKey4=%Temp%\\" << app << "|*.tmp\r\n";
-        out << "ExcludeKey1=FILE|%LocalAppData%\\BenchVendor\\" << app << "\\Cache\\|index\r\n"
-            << "RegKey1=HKCU\\Software\\BenchVendor\\" << app << "\\Recent\r\n";
+        out << "ExcludeKey1=FILE|%LocalAppData%\\" << vendor << "\\" << app << "\\Cache\\|index\r\n"
+            << "RegKey1=HKCU\\Software\\" << vendor << "\\" << app << "\\Recent\r\n";
     }
 }
 

@@ -41,34 +41,39 @@ bool OsHolds(const std::wstring& range, KernelVersion running)
     return true;
 }
 
-bool FileFound(const std::wstring& rulePath, const RuleVariables& variables)
+bool FileFound(const std::wstring& rulePath, const RuleVariables& variables, PlaceCache& cache)
 {
     for (const RuleVariables::Expansion& path : variables.Expand(rulePath))
-        if (AnyMatchingItem(path)) return true;
+        if (AnyMatchingItem(path, cache)) return true;
     return false;
 }
 
-bool KeyFound(const std::wstring& text)
+bool KeyFound(const std::wstring& text, PlaceCache& cache)
 {
     RegistryPath path;
-    return ReadRegistryPath(text, path) && !path.key.empty() && RegistryKeyExists(path);
+    if (!ReadRegistryPath(text, path) || path.key.empty()) return false;
+    return cache.KeyExists(path.hive, path.key, KEY_WOW64_64KEY) ||
+           cache.KeyExists(path.hive, path.key, KEY_WOW64_32KEY);
 }
 
 // The browsers SpecialDetect= names, found where they keep their profiles
 // or where they register themselves.
-int SpecialFound(const std::wstring& name, const RuleVariables& variables)
+int SpecialFound(const std::wstring& name, const RuleVariables& variables, PlaceCache& cache)
 {
+    static const struct {
+        const wchar_t* name;
+        const wchar_t* folder;
+        const wchar_t* key;
+    } browsers[] = {
+        {L"DET_CHROME", L"%LocalAppData%\\Google\\Chrome\\User Data", L"HKCU\\Software\\Google\\Chrome"},
+        {L"DET_MOZILLA", L"%AppData%\\Mozilla\\Firefox", L"HKLM\\Software\\Mozilla\\Mozilla Firefox"},
+        {L"DET_THUNDERBIRD", L"%AppData%\\Thunderbird", L"HKLM\\Software\\Mozilla\\Mozilla Thunderbird"},
+        {L"DET_OPERA", L"%AppData%\\Opera Software", L"HKCU\\Software\\Opera Software"},
+    };
     const std::wstring special = FoldedCase(Trimmed(name));
-    if (special == L"DET_CHROME")
-        return FileFound(L"%LocalAppData%\\Google\\Chrome\\User Data", variables) ||
-               KeyFound(L"HKCU\\Software\\Google\\Chrome") || KeyFound(L"HKLM\\Software\\Google\\Chrome");
-    if (special == L"DET_MOZILLA")
-        return FileFound(L"%AppData%\\Mozilla\\Firefox", variables) || KeyFound(L"HKLM\\Software\\Mozilla\\Mozilla Firefox");
-    if (special == L"DET_THUNDERBIRD")
-        return FileFound(L"%AppData%\\Thunderbird", variables) ||
-               KeyFound(L"HKLM\\Software\\Mozilla\\Mozilla Thunderbird");
-    if (special == L"DET_OPERA")
-        return FileFound(L"%AppData%\\Opera Software", variables) || KeyFound(L"HKCU\\Software\\Opera Software");
+    for (const auto& browser : browsers)
+        if (special == browser.name)
+            return FileFound(browser.folder, variables, cache) || KeyFound(browser.key, cache) ? 1 : 0;
     return -1;
 }
 
@@ -87,19 +92,19 @@ KernelVersion RunningKernelVersion()
     return {info.dwMajorVersion, info.dwMinorVersion};
 }
 
-bool Applies(const RuleEntry& entry, const RuleVariables& variables, KernelVersion version)
+bool Applies(const RuleEntry& entry, const RuleVariables& variables, KernelVersion version, PlaceCache& cache)
 {
     if (!OsHolds(entry.detectOs, version)) return false;
     // A browser named is one more detection; one not known fails the entry.
     if (!Trimmed(entry.specialDetect).empty()) {
-        const int found = SpecialFound(entry.specialDetect, variables);
+        const int found = SpecialFound(entry.specialDetect, variables, cache);
         if (found != 0) return found > 0;
     } else if (entry.detectKeys.empty() && entry.detectFiles.empty()) {
         return true;
     }
     for (const std::wstring& key : entry.detectKeys)
-        if (KeyFound(key)) return true;
+        if (KeyFound(key, cache)) return true;
     for (const std::wstring& file : entry.detectFiles)
-        if (FileFound(file, variables)) return true;
+        if (FileFound(file, variables, cache)) return true;
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/PlaceCache.h"
 #include "rules/RuleFile.h"
 #include "rules/RuleVariables.h"
 
@@ -17,5 +18,6 @@ KernelVersion RunningKernelVersion();
 
 // Whether an entry applies here: its DetectOS= holds, and any of its
 // detections finds its key, file or browser; an entry without detections
-// applies. An unreadable DetectOS= or an unknown SpecialDetect= fails.
-bool Applies(const RuleEntry& entry, const RuleVariables& variables, KernelVersion version);
+// applies. An unreadable DetectOS= or an unknown SpecialDetect= fails. The
+// cache serves every entry of one run.
+bool Applies(const RuleEntry& entry, const RuleVariables& variables, KernelVersion version, PlaceCache& cache);

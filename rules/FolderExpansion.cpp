@@ -51,7 +51,29 @@ void Step(const std::wstring& folder, const std::wstring& part, bool last, bool 
     FindClose(search);
 }
 
-std::vector<Found> Expand(const RuleVariables::Expansion& path, bool filesToo, const WorkStatus* status)
+// The same from a folder's cached listing: a plain part is looked up, a
+// part with wildcards matched against every name.
+void CachedStep(PlaceCache& cache, const std::wstring& folder, const std::wstring& part, bool last, bool filesToo,
+                std::vector<Found>& into)
+{
+    const PlaceCache::Listing& entries = cache.Entries(folder);
+    const auto take = [&](const PlaceCache::Entry& entry) {
+        const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (IsLinkEntry(entry) || (!isFolder && !(last && filesToo))) return;
+        into.push_back({Joined(folder, entry.name), isFolder});
+    };
+    if (!HasWildcards(part)) {
+        const auto found = entries.find(FoldedCase(part));
+        if (found != entries.end()) take(found->second);
+        return;
+    }
+    const NameMask mask(part);
+    for (const auto& entry : entries)
+        if (mask.Matches(entry.second.name.c_str())) take(entry.second);
+}
+
+std::vector<Found> Expand(const RuleVariables::Expansion& path, bool filesToo, const WorkStatus* status,
+                          PlaceCache* cache)
 {
     // The part the variables gave is taken as the system has it; from the
     // first backslash after it on, every part is looked at.
@@ -61,8 +83,12 @@ std::vector<Found> Expand(const RuleVariables::Expansion& path, bool filesToo, c
     if (fixed < 3) fixed = 3;
     const std::wstring base = path.path.substr(0, fixed);
     if (HasWildcards(base)) return {};
-    const DWORD attributes = GetFileAttributesW(base.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return {};
+    if (cache != nullptr) {
+        if (!cache->IsFolder(base)) return {};
+    } else {
+        const DWORD attributes = GetFileAttributesW(base.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return {};
+    }
 
     std::vector<std::wstring> parts;
     for (const std::wstring& part : SplitText(path.path.substr(fixed), L'\\'))
@@ -71,8 +97,12 @@ std::vector<Found> Expand(const RuleVariables::Expansion& path, bool filesToo, c
     for (size_t index = 0; index < parts.size(); ++index) {
         if (status != nullptr && status->StopRequested()) return {};
         std::vector<Found> next;
-        for (const Found& folder : current)
-            if (folder.folder) Step(folder.path, parts[index], index + 1 == parts.size(), filesToo, next);
+        const bool last = index + 1 == parts.size();
+        for (const Found& folder : current) {
+            if (!folder.folder) continue;
+            if (cache != nullptr) CachedStep(*cache, folder.path, parts[index], last, filesToo, next);
+            else Step(folder.path, parts[index], last, filesToo, next);
+        }
         current = std::move(next);
     }
     return current;
@@ -85,9 +115,12 @@ bool HasWildcards(const std::wstring& text) { return text.find_first_of(L"*?") !
 std::vector<std::wstring> MatchingFolders(const RuleVariables::Expansion& path, const WorkStatus* status)
 {
     std::vector<std::wstring> folders;
-    for (Found& found : Expand(path, false, status)) folders.push_back(std::move(found.path));
+    for (Found& found : Expand(path, false, status, nullptr)) folders.push_back(std::move(found.path));
     std::sort(folders.begin(), folders.end());
     return folders;
 }
 
-bool AnyMatchingItem(const RuleVariables::Expansion& path) { return !Expand(path, true, nullptr).empty(); }
+bool AnyMatchingItem(const RuleVariables::Expansion& path, PlaceCache& cache)
+{
+    return !Expand(path, true, nullptr, &cache).empty();
+}

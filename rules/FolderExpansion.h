@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/PlaceCache.h"
 #include "rules/RuleVariables.h"
 #include "scan/WorkStatus.h"
 
@@ -16,8 +17,9 @@
 // Every folder the path names (none that is itself a link), sorted.
 std::vector<std::wstring> MatchingFolders(const RuleVariables::Expansion& path, const WorkStatus* status = nullptr);
 
-// Whether the path names any file or folder.
-bool AnyMatchingItem(const RuleVariables::Expansion& path);
+// Whether the path names any file or folder, each folder on the way listed
+// once for all the questions of a run.
+bool AnyMatchingItem(const RuleVariables::Expansion& path, PlaceCache& cache);
 
 // Whether a text holds "*" or "?".
 bool HasWildcards(const std::wstring& text);

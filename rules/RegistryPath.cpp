@@ -25,15 +25,3 @@ bool ReadRegistryPath(const std::wstring& text, RegistryPath& path)
         }
     return false;
 }
-
-bool RegistryKeyExists(const RegistryPath& path)
-{
-    for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(path.hive, path.key.c_str(), 0, KEY_QUERY_VALUE | view, &key) == ERROR_SUCCESS) {
-            RegCloseKey(key);
-            return true;
-        }
-    }
-    return false;
-}

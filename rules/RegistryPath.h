@@ -13,6 +13,3 @@ struct RegistryPath {
     std::wstring key;
 };
 bool ReadRegistryPath(const std::wstring& text, RegistryPath& path);
-
-// Whether a key exists, in the 64-bit view of the registry or the 32-bit one.
-bool RegistryKeyExists(const RegistryPath& path);

@@ -27,8 +27,9 @@ std::vector<NameMask> FolderMasks(const std::wstring& folder)
 
 class EntryListing {
 public:
-    EntryListing(const RuleEntry& entry, const RuleContext& context, ResultSet& results, std::vector<std::string>& notes)
-        : m_entry(entry), m_context(context), m_results(results), m_notes(notes),
+    EntryListing(const RuleEntry& entry, const RuleContext& context, PlaceCache& cache, ResultSet& results,
+                 std::vector<std::string>& notes)
+        : m_entry(entry), m_context(context), m_cache(cache), m_results(results), m_notes(notes),
           m_name(NarrowFromWide(entry.name)), m_warning(NarrowFromWide(entry.warning))
     {
     }
@@ -48,6 +49,7 @@ private:
 
     const RuleEntry& m_entry;
     const RuleContext& m_context;
+    PlaceCache& m_cache;
     ResultSet& m_results;
     std::vector<std::string>& m_notes;
     std::string m_name;
@@ -58,7 +60,7 @@ private:
 
 void EntryListing::Run()
 {
-    if (m_entry.unusable || !Applies(m_entry, m_context.variables, m_context.version)) return;
+    if (m_entry.unusable || !Applies(m_entry, m_context.variables, m_context.version, m_cache)) return;
     if (!ReadExcludes()) return;
     for (const FileKey& key : m_entry.fileKeys) {
         if (m_results.StopRequested()) return;
@@ -191,9 +193,10 @@ RuleContext RuleContext::OfSystem()
 void AddRuleResults(ResultSet& results, const std::vector<RuleEntry>& entries, const RuleContext& context,
                     std::vector<std::string>& notes)
 {
+    PlaceCache cache;
     for (const RuleEntry& entry : entries) {
         if (results.StopRequested()) return;
-        EntryListing(entry, context, results, notes).Run();
+        EntryListing(entry, context, cache, results, notes).Run();
     }
 }
 
