@@ -1,8 +1,14 @@
 #include "rules/RuleFile.h"
 
 #include "rules/RuleSources.h"
+#include "scan/WideText.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <fstream>
 
 namespace {
 
@@ -135,6 +141,29 @@ TEST(RuleFileTest, TheBuiltInSetReadsWithoutANoteAndAUserEntryReplacesItsNamesak
             EXPECT_EQ(entry.fileKeys.size(), 1u);
         }
     }
+}
+
+TEST(RuleFileTest, TheUsersFileInTheApplicationDataFolderIsLaidOverTheBuiltInSet)
+{
+    PWSTR appData = nullptr;
+    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appData), S_OK);
+    const std::string folder = NarrowFromWide(appData) + "\\Dustrel";
+    CoTaskMemFree(appData);
+    const bool made = CreateDirectoryA(folder.c_str(), nullptr) != FALSE;
+    {
+        ScopedFile file(folder + "\\Winapp2.ini");
+        std::ofstream(file.Path(), std::ios::binary) << "[Chrome Cache]\r\nFileKey1=%Temp%\\Mine|*.tmp\r\n";
+        EXPECT_EQ(UserRuleFile(), file.Path());
+        const RuleSet rules = DefaultRules();
+        EXPECT_EQ(rules.entries.size(), BuiltInRules().entries.size());
+        for (const RuleEntry& entry : rules.entries) {
+            if (entry.name == L"Chrome Cache") {
+                EXPECT_EQ(entry.fileKeys.size(), 1u);
+            }
+        }
+    }
+    if (made) RemoveDirectoryA(folder.c_str());
+    EXPECT_EQ(UserRuleFile(), "");
 }
 
 }  // namespace
