@@ -134,13 +134,21 @@ void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFol
 void RunApplications(ResultListView& view, HWND frame)
 {
     view.Clear();
-    view.Show(ListInBackground(view, frame, CommandTitle(LoadStringTail(ID_VIEW_APPLICATIONS)), [](ResultSet& results) {
+    std::vector<std::string> errors;
+    view.Show(ListInBackground(view, frame, CommandTitle(LoadStringTail(ID_VIEW_APPLICATIONS)), [&](ResultSet& results) {
         const RuleSet rules = DefaultRules();
+        errors = rules.errors;
         std::vector<std::string> notes;
         AddRuleResults(results, rules.entries, RuleContext::OfSystem(), notes);
         AddRecycleBinLine(results);
     }));
     UpdateStatus(view, frame);
+    // A rule file that could not be read is told once the list is there.
+    std::string text;
+    for (const std::string& error : errors) text += error + "\n";
+    if (!text.empty())
+        MessageBoxW(frame, WideFromNarrow(text).c_str(), WideFromNarrow(LoadResourceString(AFX_IDS_APP_TITLE)).c_str(),
+                    MB_OK | MB_ICONWARNING);
 }
 
 void DeleteSelected(ResultListView& view, HWND frame) { RemoveSelected(view, frame, RemovalMode::Delete); }

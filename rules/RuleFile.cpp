@@ -84,6 +84,7 @@ bool Reader::Line(int number, const std::wstring& raw)
             return true;
         }
         RuleEntry entry;
+        entry.source = m_source;
         entry.line = number;
         entry.name = name;
         m_file.entries.push_back(std::move(entry));

@@ -34,7 +34,8 @@ struct RegKey {
 };
 
 struct RuleEntry {
-    int line = 0;  // of its [Name]
+    std::string source;  // the file it comes from, as notes name it
+    int line = 0;        // of its [Name]
     std::wstring name;
     std::wstring section;  // Section=, or the group LangSecRef= names
     std::vector<std::wstring> detectKeys;

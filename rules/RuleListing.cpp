@@ -39,7 +39,7 @@ public:
 private:
     void Note(int line, const std::string& text)
     {
-        m_notes.push_back(m_name + ", line " + std::to_string(line) + ": " + text);
+        m_notes.push_back(m_entry.source + ", line " + std::to_string(line) + " (" + m_name + "): " + text);
     }
     bool ReadExcludes();
     void AddFileKey(const FileKey& key);

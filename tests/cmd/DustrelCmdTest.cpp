@@ -272,7 +272,7 @@ TEST_F(DustrelCmdTest, RulesOfAFileAreListedByEntryAndAWarnedEntryIsKeptUnlessAc
     EXPECT_EQ(document["results"][0]["bytes"], 8);
     EXPECT_EQ(document["results"][1]["rule"], "Logs");
     ASSERT_EQ(document["notes"].size(), 1u);
-    EXPECT_THAT(document["notes"][0].get<std::string>(), StartsWith("Broken, line 7: "));
+    EXPECT_THAT(document["notes"][0].get<std::string>(), StartsWith(rules + ", line 7 (Broken): "));
 
     EXPECT_EQ(Run({"/rules:" + rules, "/delete", "/json"}), 1);
     document = Json::parse(out.str());

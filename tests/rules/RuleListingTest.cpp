@@ -105,10 +105,11 @@ TEST(RuleListingTest, AKeyThatWouldEmptyAProtectedPlaceOrDoesNotExpandIsLeftOutA
     EXPECT_EQ(LinesOf(listing.results, home.Path()), expected);
     std::vector<std::string> told;
     for (const std::string& note : listing.notes) told.push_back(note.substr(0, note.find(':')));
-    const std::vector<std::string> lines = {"Desktop cleaner, line 2", "Desktop cleaner, line 4",
-                                            "Desktop cleaner, line 6", "Desktop cleaner, line 7",
-                                            "Desktop cleaner, line 8", "Desktop cleaner, line 9",
-                                            "Desktop cleaner, line 10"};
+    const std::vector<std::string> lines = {
+        "test.ini, line 2 (Desktop cleaner)", "test.ini, line 4 (Desktop cleaner)",
+        "test.ini, line 6 (Desktop cleaner)", "test.ini, line 7 (Desktop cleaner)",
+        "test.ini, line 8 (Desktop cleaner)", "test.ini, line 9 (Desktop cleaner)",
+        "test.ini, line 10 (Desktop cleaner)"};
     EXPECT_EQ(told, lines);
 }
 
