@@ -18,6 +18,8 @@ const char* ListingSwitch(Listing listing)
     switch (listing) {
     case Listing::Cookies: return "/cookies";
     case Listing::Temporary: return "/temp";
+    // Only lines whose rule's warning the user accepted were removed at all.
+    case Listing::Rules: return "/rules /acceptwarnings";
     default: return "/standard";
     }
 }

@@ -24,6 +24,7 @@ bool CDustrelView::OnCmdMsg(UINT id, CCmdUI* cmdUI)
 {
     static const CommandEntry<CDustrelView> map[] = {
         {ID_VIEW_REFRESH, &CDustrelView::OnViewRefresh, nullptr},
+        {ID_VIEW_APPLICATIONS, &CDustrelView::OnViewApplications, nullptr},
         {ID_EDIT_SELECT_ALL, &CDustrelView::OnEditSelectAll, &CDustrelView::OnUpdateEditSelectAll},
         {ID_EDIT_UNSELECT_ALL, &CDustrelView::OnEditUnselectAll, &CDustrelView::OnUpdateEditSelection},
         {ID_EDIT_DELETE, &CDustrelView::OnEditDelete, &CDustrelView::OnUpdateEditSelection},
@@ -119,6 +120,8 @@ void CDustrelView::ScaleTo(UINT dpi)
 }
 
 void CDustrelView::OnViewRefresh() { RunStandardScan(m_Results, FrameHandle(), g_StartupFolders); }
+
+void CDustrelView::OnViewApplications() { RunApplications(m_Results, FrameHandle()); }
 
 void CDustrelView::OnEditSelectAll()
 {

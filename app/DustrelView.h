@@ -16,6 +16,7 @@ public:
     bool OnCmdMsg(UINT id, CCmdUI* cmdUI) override;
 
     void OnViewRefresh();
+    void OnViewApplications();
     void OnEditSelectAll();
     void OnEditUnselectAll();
     void OnEditDelete();

@@ -55,12 +55,12 @@ void CMainFrame::ShowCommandImages(UINT dpi)
     if (images.bitmap != IDB_MENU_ICONS) m_wndToolBar.SetImageStrip(images.bitmap, images.size, RGB(192, 192, 192));
     else if (m_wndToolBar.HasImageStrip()) m_wndToolBar.SetImageStrip(IDR_MAINFRAME, images.size, RGB(192, 192, 192));
 
-    // The seven pictures, in this order, go with these commands. Every menu
+    // The eight pictures, in this order, go with these commands. Every menu
     // forgets its larger pictures' size and measures its items again.
     const WORD menuIcons[] = {static_cast<WORD>(images.bitmap), static_cast<WORD>(images.size.cx),
                               static_cast<WORD>(images.size.cy), ID_VIEW_REFRESH, ID_OPTIONS_COOKIES,
-                              ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
-                              ID_EDIT_UNSELECT_ALL, 0};
+                              ID_OPTIONS_IETEMP, ID_VIEW_APPLICATIONS, ID_EDIT_RECYCLE, ID_EDIT_DELETE,
+                              ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, 0};
     for (HMENU subMenu : defaultMenu.subMenus)
         if (CDrawnMenu* menu = CDrawnMenu::FromHandle(subMenu)) {
             menu->iconWidth = 16;

@@ -7,11 +7,16 @@
 #include "clean/DeletionEngine.h"
 #include "clean/TemporaryFilesCleaner.h"
 #include "framework/Strings.h"
+#include "rules/RecycleBinLine.h"
+#include "rules/RuleListing.h"
+#include "rules/RuleSources.h"
 #include "res/resource.h"
 #include "scan/StandardScan.h"
+#include "scan/WideText.h"
 
 #include <algorithm>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -32,15 +37,48 @@ ResultSet ListInBackground(const ResultListView& view, HWND frame, const std::st
     return results;
 }
 
+// The entries whose warnings the user accepted in this session.
+std::set<std::string> g_acceptedWarnings;
+
+// Whether a rule's line may go: its entry has no warning, or the user
+// accepts it now or did before.
+bool WarningAccepted(const Result& result, HWND frame)
+{
+    if (result.warning.empty() || g_acceptedWarnings.count(result.rule) != 0) return true;
+    std::string text = LoadResourceString(IDS_RULE_WARNING);
+    for (const std::string* part : {&result.warning, &result.rule}) {
+        const size_t slot = text.find("%s");
+        if (slot != std::string::npos) text.replace(slot, 2, *part);
+    }
+    const std::wstring question = WideFromNarrow(text);
+    const std::wstring title = WideFromNarrow(LoadResourceString(AFX_IDS_APP_TITLE));
+    if (MessageBoxW(frame, question.c_str(), title.c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) return false;
+    g_acceptedWarnings.insert(result.rule);
+    return true;
+}
+
 void RemoveSelected(ResultListView& view, HWND frame, RemovalMode mode)
 {
-    BeginWait(frame);
     // From the last line to the first, so each line's index holds until it goes.
-    std::vector<int> selected = view.SelectedIndices();
-    std::reverse(selected.begin(), selected.end());
-    const std::vector<Result> results = view.ResultsAt(selected);
+    std::vector<int> chosen = view.SelectedIndices();
+    std::reverse(chosen.begin(), chosen.end());
+    std::vector<Result> found = view.ResultsAt(chosen);
+    std::vector<int> selected;
+    std::vector<Result> results;
+    std::set<std::string> declined;
     std::uint64_t listedBytes = 0;
-    for (const Result& result : results) listedBytes += result.bytes;
+    for (size_t item = 0; item < found.size(); ++item) {
+        Result& result = found[item];
+        if (declined.count(result.rule) != 0) continue;
+        if (!WarningAccepted(result, frame)) {
+            declined.insert(result.rule);
+            continue;
+        }
+        listedBytes += result.bytes;
+        results.push_back(std::move(result));
+        selected.push_back(chosen[item]);
+    }
+    BeginWait(frame);
 
     WorkStatus status;
     status.SetTotals(results.size(), listedBytes);
@@ -104,6 +142,27 @@ void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFol
     // The dialog belongs to the view that holds the list.
     CIETDlg dialog(GetParent(view.List().m_hWnd));
     dialog.DoModal();
+}
+
+void RunApplications(ResultListView& view, HWND frame)
+{
+    view.Clear();
+    std::vector<std::string> errors;
+    view.Show(ListInBackground(view, frame, CommandTitle(LoadStringTail(ID_VIEW_APPLICATIONS)), [&](ResultSet& results) {
+        const RuleSet rules = DefaultRules();
+        errors = rules.errors;
+        std::vector<std::string> notes;
+        AddRuleResults(results, rules.entries, RuleContext::OfSystem(), notes);
+        AddRecycleBinLine(results);
+    }));
+    view.SetShownListing(Listing::Rules);
+    UpdateStatus(view, frame);
+    // A rule file that could not be read is told once the list is there.
+    std::string text;
+    for (const std::string& error : errors) text += error + "\n";
+    if (!text.empty())
+        MessageBoxW(frame, WideFromNarrow(text).c_str(), WideFromNarrow(LoadResourceString(AFX_IDS_APP_TITLE)).c_str(),
+                    MB_OK | MB_ICONWARNING);
 }
 
 void DeleteSelected(ResultListView& view, HWND frame) { RemoveSelected(view, frame, RemovalMode::Delete); }

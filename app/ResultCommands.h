@@ -22,10 +22,17 @@ void RunCookiesKiller(ResultListView& view, HWND frame, const StartupFolders& fo
 // closes it. The status line stays as it was.
 void RunTemporaryFilesCleaner(ResultListView& view, HWND frame, const StartupFolders& folders);
 
+// Applications: what the cleaning rules find (the built-in ones, and the
+// user's Winapp2.ini over them) and the Recycle Bin, in place of whatever the
+// list held, one line per rule root with the entry's name beside it.
+void RunApplications(ResultListView& view, HWND frame);
+
 // Shift+Del and Del: every selected line, from the last to the first. A line
 // leaves the list only when its item is gone afterwards; an item that stayed
 // keeps its line and its selection, so the count tells the user that
 // something is left. The size pane then tells what was freed or moved.
+// Before the first removal of a rule's lines in a session whose entry has a
+// warning, its text is shown and the user asked; declined lines stay selected.
 void DeleteSelected(ResultListView& view, HWND frame);
 void RecycleSelected(ResultListView& view, HWND frame);
 

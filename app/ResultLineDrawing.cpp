@@ -54,6 +54,14 @@ void DrawResultLine(const DRAWITEMSTRUCT& item, const ResultListView& view)
     DrawTextW(dc, size.c_str(), -1, &text, format | DT_RIGHT);
     // The paths keep one edge: room for the widest size the shell writes.
     text.right -= std::max(TextWidth(dc, size), TextWidth(dc, ByteSizeWide(1023))) + ScaleToDpi(ColumnGap, dpi);
+    // A rule's line shows its entry's name in grey before the size.
+    if (!result.rule.empty()) {
+        const std::wstring rule = WideFromNarrow(result.rule);
+        const COLORREF textColor = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
+        DrawTextW(dc, rule.c_str(), -1, &text, format | DT_RIGHT | DT_END_ELLIPSIS);
+        SetTextColor(dc, textColor);
+        text.right -= std::min(TextWidth(dc, rule), static_cast<int>((text.right - text.left) / 3)) + ScaleToDpi(ColumnGap, dpi);
+    }
     // Narrow drawing would read the text in the font's code page, not the process's.
     const std::wstring line = WideFromNarrow(result.line);
     DrawTextW(dc, line.c_str(), -1, &text, format | DT_LEFT | DT_PATH_ELLIPSIS);

@@ -9,7 +9,7 @@
 #include <vector>
 
 // The listing that filled a list.
-enum class Listing { None, Standard, Cookies, Temporary };
+enum class Listing { None, Standard, Cookies, Temporary, Rules };
 
 // The result list box as a view of results. Each line's text is the result's
 // line, as before, and its item data points to the result, size and all.

@@ -1,7 +1,8 @@
 #include "clean/DeletionEngine.h"
 
 #include "clean/RecycleBin.h"
-
+#include "clean/RegistryRemoval.h"
+#include "clean/SweepRemoval.h"
 #include "scan/FolderSize.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
@@ -277,6 +278,61 @@ Removal Recycle(const Result& result, Prompting prompting, HWND owner)
     return Kept(recycling.error == 0 ? KeptReason::NotRemoved : ReasonOf(recycling.error));
 }
 
+std::uint64_t RecycleBinBytes(std::int64_t& items)
+{
+    SHQUERYRBINFO info = {};
+    info.cbSize = sizeof info;
+    if (FAILED(SHQueryRecycleBinW(nullptr, &info))) {
+        items = 0;
+        return 0;
+    }
+    items = info.i64NumItems;
+    return static_cast<std::uint64_t>(info.i64Size);
+}
+
+// The shell's own emptying, without its question, progress or sound. What
+// it freed is what the bin no longer holds; an item it could not remove
+// keeps the line.
+Removal EmptyRecycleBin()
+{
+    std::int64_t items = 0;
+    const std::uint64_t before = RecycleBinBytes(items);
+    SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    const std::uint64_t after = RecycleBinBytes(items);
+    const std::uint64_t freed = before > after ? before - after : 0;
+    if (items > 0) return Kept(KeptReason::PartlyRemoved, freed);
+    return {Outcome::Removed, KeptReason::None, freed};
+}
+
+// A rule line's files under its root, once the root is found to be a folder
+// that lies where its name says.
+Removal RemoveSweep(const FileSweep& sweep, RemovalMode mode, Prompting prompting, WorkStatus* status, HWND owner)
+{
+    const std::string& root = sweep.root;
+    if (!FitsPathLimit(root)) return Kept(KeptReason::PathTooLong);
+    if (!IsAddressablePath(root)) return Kept(KeptReason::Unaddressable);
+    WIN32_FIND_DATAA entry = {};
+    if (!FindEntry(root, entry)) return Kept(KeptReason::GoneBefore);
+    if (IsLink(entry)) return Kept(KeptReason::Link);
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return Kept(KeptReason::NotRemoved);
+    const std::string resolved = ResolvedInPlace(root, entry);
+    if (resolved.empty()) return Exists(root) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
+
+    SweepFileRemover remove;
+    if (mode == RemovalMode::Delete)
+        remove = [](const std::string& path, const std::string& resolvedFolder, const char* name, DWORD attributes) {
+            return RemoveInPlace(path, resolvedFolder, name, attributes) == ERROR_SUCCESS;
+        };
+    else
+        remove = [prompting, owner](const std::string& path, const std::string& resolvedFolder, const char* name,
+                                    DWORD) {
+            return LiesWhereNamed(path, resolvedFolder, name) && MoveToRecycleBin(path, prompting, owner).recycled;
+        };
+    const SweepTally tally = RemoveSweptFiles(sweep, resolved, remove, status);
+    if (tally.anyLeft) return Kept(KeptReason::PartlyRemoved, tally.bytes);
+    return {mode == RemovalMode::Delete ? Outcome::Removed : Outcome::Recycled, KeptReason::None, tally.bytes};
+}
+
 }  // namespace
 
 const char* KeptReasonName(KeptReason reason)
@@ -291,6 +347,8 @@ const char* KeptReasonName(KeptReason reason)
     case KeptReason::AccessDenied: return "access denied";
     case KeptReason::PartlyRemoved: return "partly removed";
     case KeptReason::NoRecycleBin: return "no recycle bin";
+    case KeptReason::RegistryNotRecycled: return "registry, not for the recycle bin";
+    case KeptReason::WarningNotAccepted: return "its rule warns";
     case KeptReason::NotRemoved: return "not removed";
     }
     return "";
@@ -301,6 +359,10 @@ const char* KeptReasonName(KeptReason reason)
 // what is not ours. Only items that lie where their names say are touched.
 Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting, WorkStatus* status, HWND owner)
 {
+    if (result.registry)
+        return mode == RemovalMode::Recycle ? Kept(KeptReason::RegistryNotRecycled) : RemoveRegistryItem(*result.registry);
+    if (result.sweep) return RemoveSweep(*result.sweep, mode, prompting, status, owner);
+    if (result.recycleBin) return mode == RemovalMode::Recycle ? Kept(KeptReason::NotRemoved) : EmptyRecycleBin();
     const std::string& path = result.path;
     if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
     if (!IsAddressablePath(path)) return Kept(KeptReason::Unaddressable);

@@ -33,6 +33,8 @@ enum class KeptReason {
     AccessDenied,    // the system refused it
     PartlyRemoved,   // a folder some of whose content stayed
     NoRecycleBin,    // the Recycle Bin would not take it, and no one may be asked
+    RegistryNotRecycled,  // a registry key or value, which the Recycle Bin does not take
+    WarningNotAccepted,   // its rule warns, and the caller did not accept the warning
     NotRemoved,      // anything else the system reported
 };
 
@@ -48,7 +50,10 @@ struct Removal {
 const char* KeptReasonName(KeptReason reason);
 
 // Deletes a result's item for good (a folder with everything in it) or moves
-// it to the Recycle Bin. With a `status`, the bytes freed are told to it as
+// it to the Recycle Bin. A rule's line removes exactly what its key says:
+// the matching files under its root, none an exclude keeps, no folder that
+// still holds something; its registry key or value is deleted, and kept
+// under Recycle. With a `status`, the bytes freed are told to it as
 // they go, and a folder's removal stops between items when it asks: the
 // folder is then kept, partly removed.
 // Any window the shell shows on the way (its question before deleting an

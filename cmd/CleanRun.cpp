@@ -5,6 +5,9 @@
 #include "clean/CookiesKiller.h"
 #include "clean/DeletionEngine.h"
 #include "clean/TemporaryFilesCleaner.h"
+#include "rules/RecycleBinLine.h"
+#include "rules/RuleListing.h"
+#include "rules/RuleSources.h"
 #include "scan/StandardScan.h"
 
 #include <objbase.h>
@@ -30,13 +33,49 @@ void AddListing(Report& report, const Engine::Listing& listing)
     for (const Result& result : results.Items()) report.items.push_back({result, {}});
 }
 
+void ListRules(ResultSet& results, const std::string& file, std::vector<std::string>& notes, bool& failed)
+{
+    const RuleSet rules = file.empty() ? DefaultRules() : RulesOfFile(file);
+    failed = !rules.errors.empty();
+    notes.insert(notes.end(), rules.errors.begin(), rules.errors.end());
+    notes.insert(notes.end(), rules.notes.begin(), rules.notes.end());
+    AddRuleResults(results, rules.entries, RuleContext::OfSystem(), notes);
+    if (file.empty()) AddRecycleBinLine(results);
+}
+
+// Removes the listed items, but keeps what a rule that warns found unless
+// the caller accepts its warnings.
+void RemoveListed(Report& report, RemovalMode mode, bool acceptWarnings)
+{
+    std::vector<Result> results;
+    std::vector<size_t> places;
+    for (size_t index = 0; index < report.items.size(); ++index) {
+        ReportItem& item = report.items[index];
+        if (!item.result.warning.empty() && !acceptWarnings) {
+            item.removal = {Outcome::Kept, KeptReason::WarningNotAccepted, 0};
+            continue;
+        }
+        results.push_back(item.result);
+        places.push_back(index);
+    }
+    WorkStatus status;
+    status.SetTotals(results.size(), 0);
+    std::vector<Removal> removals;
+    RunShowingProgress(status, [&] { removals = RemoveResults(results, mode, Prompting::Never, &status); });
+    for (size_t index = 0; index < removals.size(); ++index) report.items[places[index]].removal = removals[index];
+}
+
 }  // namespace
 
 Engine RealEngine(const StartupFolders& folders)
 {
-    return {[&folders](ResultSet& results) { StandardScan(results, folders); },
-            [&folders](ResultSet& results) { ListCookies(results, folders); },
-            [&folders](ResultSet& results) { ListTemporaryFiles(results, folders); }, EraseTracesWithCom};
+    Engine engine;
+    engine.standard = [&folders](ResultSet& results) { StandardScan(results, folders); };
+    engine.cookies = [&folders](ResultSet& results) { ListCookies(results, folders); };
+    engine.temporary = [&folders](ResultSet& results) { ListTemporaryFiles(results, folders); };
+    engine.eraseTraces = EraseTracesWithCom;
+    engine.rules = ListRules;
+    return engine;
 }
 
 Report RunOptions(const Options& options, const Engine& engine)
@@ -46,18 +85,16 @@ Report RunOptions(const Options& options, const Engine& engine)
     if (options.standard) AddListing(report, engine.standard);
     if (options.cookies) AddListing(report, engine.cookies);
     if (options.temporary) AddListing(report, engine.temporary);
+    if (options.rules) {
+        bool failed = false;
+        AddListing(report, [&](ResultSet& results) { engine.rules(results, options.rulesFile, report.notes, failed); });
+        report.rulesFailed = failed;
+    }
     if (!options.onlyFile.empty()) KeepRequested(report, options.onlyLines);
 
-    if (options.action != Action::Preview) {
-        const RemovalMode mode = options.action == Action::Delete ? RemovalMode::Delete : RemovalMode::Recycle;
-        std::vector<Result> results;
-        for (const ReportItem& item : report.items) results.push_back(item.result);
-        WorkStatus status;
-        status.SetTotals(results.size(), 0);
-        std::vector<Removal> removals;
-        RunShowingProgress(status, [&] { removals = RemoveResults(results, mode, Prompting::Never, &status); });
-        for (size_t index = 0; index < removals.size(); ++index) report.items[index].removal = removals[index];
-    }
+    if (options.action != Action::Preview)
+        RemoveListed(report, options.action == Action::Delete ? RemovalMode::Delete : RemovalMode::Recycle,
+                     options.acceptWarnings);
 
     if (options.traces) {
         report.tracesAsked = true;

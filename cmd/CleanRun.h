@@ -16,6 +16,10 @@ struct Engine {
     Listing cookies;
     Listing temporary;
     std::function<TraceReport(const TraceSelection&)> eraseTraces;
+    // The rules of a file, or the default ones for an empty name; what was
+    // left out or could not be read goes to `notes`, and `failed` says
+    // whether a file could not be read at all.
+    std::function<void(ResultSet&, const std::string& file, std::vector<std::string>& notes, bool& failed)> rules;
 };
 
 // The standard scan, the cookies killer's and the temporary-files cleaner's
@@ -23,6 +27,7 @@ struct Engine {
 Engine RealEngine(const StartupFolders& folders);
 
 // Lists what the options choose, each listing in its own order and one after
-// the other (standard, cookies, temporary), removes every listed item when
-// asked, without ever asking anyone, then erases the traces asked for.
+// the other (standard, cookies, temporary, rules), removes every listed item
+// when asked, without ever asking anyone (what a rule with a warning found
+// only with /acceptwarnings), then erases the traces asked for.
 Report RunOptions(const Options& options, const Engine& engine);

@@ -62,6 +62,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
         else if (word == "/preview") error = SetAction(options, actionGiven, Action::Preview);
         else if (word == "/delete") error = SetAction(options, actionGiven, Action::Delete);
         else if (word == "/recycle") error = SetAction(options, actionGiven, Action::Recycle);
+        else if (word == "/rules") options.rules = true;
+        else if (word.compare(0, 7, "/rules:") == 0 && word.size() > 7) {
+            options.rules = true;
+            options.rulesFile = arg.substr(7);
+        } else if (word == "/acceptwarnings") options.acceptWarnings = true;
         else if (word == "/traces" || word.compare(0, 8, "/traces:") == 0) {
             options.traces = true;
             error = AddTraceKinds(word.size() > 8 ? word.substr(8) : "", options.traceKinds);
@@ -78,14 +83,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
             return parsed;
         }
     }
-    if (!options.standard && !options.cookies && !options.temporary && !options.traces) options.standard = true;
+    if (!options.standard && !options.cookies && !options.temporary && !options.traces && !options.rules)
+        options.standard = true;
     return parsed;
 }
 
 const char* UsageText()
 {
-    return "Usage: DustrelCmd [/standard] [/cookies] [/temp] [/preview | /delete | /recycle]\n"
-           "                  [/traces:KIND[,KIND...]] [/json] [/only:FILE] [/report:FILE]\n"
+    return "Usage: DustrelCmd [/standard] [/cookies] [/temp] [/rules | /rules:FILE] [/acceptwarnings]\n"
+           "                  [/preview | /delete | /recycle] [/traces:KIND[,KIND...]] [/json]\n"
+           "                  [/only:FILE] [/report:FILE]\n"
            "       DustrelCmd /?\n"
            "\n"
            "Lists junk files and folders, removes them, and erases privacy traces.\n"
@@ -93,6 +100,11 @@ const char* UsageText()
            "  /standard   the standard scan (the default without another listing or /traces)\n"
            "  /cookies    the browser's cookie files\n"
            "  /temp       the temporary, cache and download folders and files\n"
+           "  /rules      what the cleaning rules find: the built-in ones, and those of\n"
+           "              Winapp2.ini beside the program or in %AppData%\\Dustrel\n"
+           "  /rules:FILE what the rules of FILE alone find\n"
+           "  /acceptwarnings\n"
+           "              also remove what rules with a warning found (kept otherwise)\n"
            "  /preview    only list (the default)\n"
            "  /delete     delete every listed item for good\n"
            "  /recycle    move every listed item to the Recycle Bin\n"

@@ -23,6 +23,10 @@ struct Options {
     std::vector<std::string> onlyLines;
     // /report:FILE: the report goes into this file instead of standard output.
     std::string reportFile;
+    // The cleaning rules: built-in and the user's file, or `rulesFile` alone.
+    bool rules = false;
+    std::string rulesFile;
+    bool acceptWarnings = false;  // remove what entries with a warning found too
 };
 
 // The options, or what is wrong with the command line (one line, no usage).

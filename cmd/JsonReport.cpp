@@ -17,6 +17,8 @@ Json ItemJson(const ReportItem& item)
                   {"folder", item.result.folder},
                   {"bytes", item.result.bytes},
                   {"outcome", OutcomeName(item.removal.outcome)}};
+    entry["kind"] = ResultKind(item.result);
+    if (!item.result.rule.empty()) entry["rule"] = Utf8FromNarrow(item.result.rule);
     if (item.removal.outcome == Outcome::Kept) entry["reason"] = KeptReasonName(item.removal.reason);
     return entry;
 }
@@ -34,6 +36,11 @@ std::string ReportJson(const Report& report)
         Json refused = Json::array();
         for (const std::string& line : report.refused) refused.push_back(Utf8FromNarrow(line));
         document["refused"] = refused;
+    }
+    if (!report.notes.empty()) {
+        Json notes = Json::array();
+        for (const std::string& note : report.notes) notes.push_back(Utf8FromNarrow(note));
+        document["notes"] = notes;
     }
     if (report.tracesAsked) {
         Json traces = Json::object();

@@ -30,7 +30,7 @@ int ExitStatus(const Report& report)
         if (item.removal.outcome == Outcome::Kept && item.removal.reason != KeptReason::GoneBefore) return 1;
     for (const TraceOutcome& trace : report.traces)
         if (trace.failed) return 1;
-    return 0;
+    return report.rulesFailed ? 1 : 0;
 }
 
 const char* OutcomeName(Outcome outcome)

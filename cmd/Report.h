@@ -29,6 +29,8 @@ struct Report {
     std::vector<TraceOutcome> traces;  // the kinds asked for, in the order of TraceKind
     bool onlyAsked = false;            // the run kept to lines it was given (/only)
     std::vector<std::string> refused;  // lines given that the listing did not find: left alone
+    std::vector<std::string> notes;    // what the rules left out, and why
+    bool rulesFailed = false;          // a rule file could not be read at all
 
     std::uint64_t ListedBytes() const;
     // What /delete freed: the sizes of the files actually gone.

@@ -43,9 +43,11 @@ std::string ReportText(const Report& report)
     std::string text;
     for (const ReportItem& item : report.items) {
         text += Size(item.result.bytes) + "\t" + Utf8FromNarrow(item.result.line);
+        if (!item.result.rule.empty()) text += "\t" + Utf8FromNarrow(item.result.rule);
         if (item.removal.outcome == Outcome::Kept) text += std::string("\tkept: ") + KeptReasonName(item.removal.reason);
         text += "\n";
     }
     for (const std::string& line : report.refused) text += "\t" + Utf8FromNarrow(line) + "\trefused: not listed\n";
+    for (const std::string& note : report.notes) text += "note: " + Utf8FromNarrow(note) + "\n";
     return text + Summary(report);
 }

@@ -43,6 +43,9 @@
 #define IDS_SELECTED_BYTES 0xE004
 #define IDS_FREED_BYTES 0xE005
 #define IDS_RECYCLED_BYTES 0xE006
+// The cleaning rules' listing and its question before a warned entry's removal.
+#define ID_VIEW_APPLICATIONS 32850
+#define IDS_RULE_WARNING 0xE040
 
 #define ID_EDIT_SELECT_ALL 32771
 #define ID_EDIT_UNSELECT_ALL 32772

@@ -23,6 +23,14 @@ Result ResultOfLine(const std::string& line)
     return {line, folder ? FolderPathOf(line) : line, folder, 0};
 }
 
+const char* ResultKind(const Result& result)
+{
+    if (result.sweep) return "files";
+    if (result.recycleBin) return "recycle bin";
+    if (result.registry) return result.registry->isValue ? "registry value" : "registry key";
+    return result.folder ? "folder" : "file";
+}
+
 void ResultSet::Add(Result result)
 {
     std::vector<Result> batch;

@@ -1,20 +1,43 @@
 #pragma once
 
+#include "scan/FileSweep.h"
+#include "scan/RegistryItem.h"
 #include "scan/WorkStatus.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One found item: what its line says, what it names and how big it is.
 struct Result {
+    Result() = default;
+    Result(std::string text, std::string item, bool isFolder, std::uint64_t size)
+        : line(std::move(text)), path(std::move(item)), folder(isFolder), bytes(size)
+    {
+    }
+
     std::string line;         // the list's text: the path, and "..." after it for a whole folder
     std::string path;         // the item itself (a folder line's path without its dots)
     bool folder = false;      // the line stands for a folder and everything in it
     std::uint64_t bytes = 0;  // the file's size, or the sum of the files in the folder's tree
+
+    // A line of a cleaning rule: the entry's name, the text to show before
+    // its first removal, and what it removes (files by their names under a
+    // root folder, or a registry key or value) in place of the item alone.
+    std::string rule;
+    std::string warning;
+    std::shared_ptr<const FileSweep> sweep;
+    std::shared_ptr<const RegistryItem> registry;
+    bool recycleBin = false;  // the Recycle Bin of every drive, emptied as a whole
 };
+
+// What a result stands for, as reports name it: "file", "folder", "files"
+// (a rule's files under a root), "registry key", "registry value".
+const char* ResultKind(const Result& result);
 
 // The result a line stands for, its size unknown (0).
 Result ResultOfLine(const std::string& line);

@@ -211,6 +211,24 @@ TEST_F(CommandsTest, CtrlHListsTemporaryFilesAndOpensTheAdvanceDialog)
     EXPECT_EQ(app.Frame().GetWindowText(), "Offline Temp - Dustrel .NET");
 }
 
+TEST_F(CommandsTest, CtrlLListsWhatTheCleaningRulesFind)
+{
+    char temp[MAX_PATH];
+    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+    TestFolder inTemp(temp);
+    inTemp.MakeFile("leftover.tmp");
+    EXPECT_TRUE(app.PressKey('L', true, false));
+    EXPECT_EQ(app.Frame().GetWindowText(), "Applications - Dustrel .NET");
+    ResultListView view(app.List());
+    bool found = false;
+    for (int index = 0; index < app.List().GetCount(); ++index) {
+        const Result result = view.ResultAt(index);
+        found = found || (result.rule == "Temporary Files (user)" && result.sweep && result.bytes >= 4);
+    }
+    EXPECT_TRUE(found) << "the user's temporary folder, by the built-in rule";
+    EXPECT_TRUE(ButtonEnabled(ID_VIEW_APPLICATIONS));
+}
+
 TEST_F(CommandsTest, AnEmptyCookiesRunDisablesCookiesUntilTheNextScan)
 {
     const int OptionsMenu = 3;

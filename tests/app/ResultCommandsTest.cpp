@@ -3,6 +3,7 @@
 #include "app/StatusLine.h"
 #include "res/resource.h"
 #include "scan/ResultList.h"
+#include "tests/rules/RuleTestSupport.h"
 #include "tests/scan/ScanTestSupport.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/TestFrame.h"
@@ -96,6 +97,73 @@ TEST_F(ResultCommandsTest, TheSizePaneTotalsTheSelectionThenTellsWhatWasFreedOrM
     RecycleSelected(view, frame.Frame());
     EXPECT_EQ(frame.StatusText(1), ByteCountText(IDS_RECYCLED_BYTES, 4));
     EXPECT_FALSE(Exists(recyclable));
+}
+
+// Answers every message box this thread opens with `answer`, and counts them.
+class MessageBoxAnswer {
+public:
+    explicit MessageBoxAnswer(int answer) : m_answer(answer)
+    {
+        s_self = this;
+        m_hook = SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~MessageBoxAnswer()
+    {
+        UnhookWindowsHookEx(m_hook);
+        s_self = nullptr;
+    }
+    int asked = 0;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->message == WM_INITDIALOG && s_self) {
+            ++s_self->asked;
+            PostMessageA(call->hwnd, WM_COMMAND, static_cast<WPARAM>(s_self->m_answer), 0);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static MessageBoxAnswer* s_self;
+    int m_answer;
+    HHOOK m_hook = nullptr;
+};
+MessageBoxAnswer* MessageBoxAnswer::s_self = nullptr;
+
+TEST_F(ResultCommandsTest, ARuleWithAWarningAsksOnceASessionBeforeItsLinesGo)
+{
+    const std::string warned = MakeSizedFile(folder, "Local\\Tool\\a.log", 5);
+    const std::string plain = MakeSizedFile(folder, "Local\\Other\\b.log", 6);
+    const auto showRules = [&] {
+        RuleListing listing = ListRules("[Tool]\nWarning=Close Tool first.\nFileKey1=%LocalAppData%\\Tool|*.log\n"
+                                    "[Other]\nFileKey1=%LocalAppData%\\Other|*.log\n",
+                                    ContextIn(folder));
+        view.Show(listing.results);
+        view.SetAllSelected(true);
+    };
+    showRules();
+    {
+        MessageBoxAnswer no(IDNO);
+        DeleteSelected(view, frame.Frame());
+        EXPECT_EQ(no.asked, 1);
+    }
+    EXPECT_TRUE(Exists(warned));
+    EXPECT_FALSE(Exists(plain));
+    EXPECT_EQ(frame.StatusText(), "1 / 1 selected") << "the declined line stays, selected";
+
+    {
+        MessageBoxAnswer yes(IDYES);
+        DeleteSelected(view, frame.Frame());
+        EXPECT_EQ(yes.asked, 1);
+    }
+    EXPECT_FALSE(Exists(warned));
+
+    MakeSizedFile(folder, "Local\\Tool\\c.log", 5);
+    showRules();
+    MessageBoxAnswer unasked(IDNO);
+    DeleteSelected(view, frame.Frame());
+    EXPECT_EQ(unasked.asked, 0) << "accepted once for the session";
+    EXPECT_FALSE(Exists(folder / "Local\\Tool\\c.log"));
 }
 
 }  // namespace

@@ -285,4 +285,42 @@ TEST_F(DustrelCmdTest, TracesAloneAreErasedAndAFailedKindSetsTheStatus)
     EXPECT_FALSE(Exists(held));
 }
 
+TEST_F(DustrelCmdTest, RulesOfAFileAreListedByEntryAndAWarnedEntryIsKeptUnlessAccepted)
+{
+    folder.MakeFile("Cache\\a.tmp");
+    folder.MakeFile("Cache\\sub\\b.tmp");
+    folder.MakeFile("Logs\\c.log");
+    const std::string keep = folder.MakeFile("Cache\\keep.dat");
+    const std::string rules = folder.MakeFile("rules.ini");
+    std::ofstream(rules) << "[Cache]\nFileKey1=" << folder.Path() << "\\Cache|*.tmp|RECURSE\n"
+                         << "[Logs]\nWarning=Close the logger first.\nFileKey1=" << folder.Path() << "\\Logs|*.log\n"
+                         << "[Broken]\nFileKey1=%NoSuchFolder%\\x|*.tmp\n";
+    engine.standard = [](ResultSet&) { ADD_FAILURE() << "/rules alone lists nothing else"; };
+
+    EXPECT_EQ(Run({"/rules:" + rules, "/json"}), 0);
+    Json document = Json::parse(out.str());
+    ASSERT_EQ(document["results"].size(), 2u);
+    EXPECT_EQ(document["results"][0]["rule"], "Cache");
+    EXPECT_EQ(document["results"][0]["kind"], "files");
+    EXPECT_EQ(document["results"][0]["bytes"], 8);
+    EXPECT_EQ(document["results"][1]["rule"], "Logs");
+    ASSERT_EQ(document["notes"].size(), 1u);
+    EXPECT_THAT(document["notes"][0].get<std::string>(), StartsWith(rules + ", line 7 (Broken): "));
+
+    EXPECT_EQ(Run({"/rules:" + rules, "/delete", "/json"}), 1);
+    document = Json::parse(out.str());
+    EXPECT_EQ(document["results"][0]["outcome"], "removed");
+    EXPECT_EQ(document["results"][1]["reason"], "its rule warns");
+    EXPECT_FALSE(Exists(folder / "Cache\\sub\\b.tmp"));
+    EXPECT_TRUE(Exists(folder / "Cache\\sub"));
+    EXPECT_TRUE(Exists(keep));
+    EXPECT_TRUE(Exists(folder / "Logs\\c.log"));
+
+    EXPECT_EQ(Run({"/rules:" + rules, "/delete", "/acceptwarnings"}), 0);
+    EXPECT_FALSE(Exists(folder / "Logs\\c.log"));
+
+    EXPECT_EQ(Run({"/rules:" + folder.Path() + "\\missing.ini"}), 1);
+    EXPECT_THAT(out.str(), HasSubstr("missing.ini: the file cannot be opened"));
+}
+
 }  // namespace

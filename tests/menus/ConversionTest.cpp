@@ -196,8 +196,8 @@ TEST(ConversionTest, IconTableGivesEveryItemOfACommandItsIcon)
     CDrawnMenuItemData* b = secondMenu->items[0];
     ASSERT_NE(a->icons, nullptr);
     EXPECT_EQ(a->icons, b->icons);
-    EXPECT_EQ(a->imageIndex, 3 * 4);
-    EXPECT_EQ(b->imageIndex, 3 * 4);
+    EXPECT_EQ(a->imageIndex, 3 * 5);
+    EXPECT_EQ(b->imageIndex, 3 * 5);
     EXPECT_EQ(firstMenu->items[1]->icons, nullptr);
     // Each item keeps its own record, and so its own caption.
     EXPECT_EQ(InfoAt(first, 0).data, reinterpret_cast<ULONG_PTR>(a));

@@ -88,7 +88,7 @@ COLORREF Same(COLORREF c)
     return c;
 }
 
-const int SelectAllImage = 5;  // ID_EDIT_SELECT_ALL is the sixth command of the table
+const int SelectAllImage = 6;  // ID_EDIT_SELECT_ALL is the seventh command of the table
 
 TEST_F(DrawTest, PlainItemHasTintedIconColumnLightTextAreaAndDarkenedIcon)
 {

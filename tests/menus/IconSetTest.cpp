@@ -69,20 +69,20 @@ TEST(IconSetTest, TableLoadBuildsThreeImagesPerPictureAndMatchesOnlyItsTable)
 {
     CDrawnMenuIcons set;
     ASSERT_TRUE(set.LoadFromTable(MainIconTable, IconClear));
-    EXPECT_EQ(set.commandIds, (std::vector<DWORD>{MainIconTable + 3, MainIconTable + 10}));
-    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 21);
+    EXPECT_EQ(set.commandIds, (std::vector<DWORD>{MainIconTable + 3, MainIconTable + 11}));
+    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 24);
     int width = 0, height = 0;
     ASSERT_TRUE(set.ImageSize(width, height));
     EXPECT_EQ(width, 16);
     EXPECT_EQ(height, 15);
     EXPECT_EQ(set.paletteColors, 256);
     EXPECT_EQ(set.resourceName, MAKEINTRESOURCEA(IDB_MENU_ICONS));
-    EXPECT_EQ(set.FindIndex(ID_EDIT_SELECT_ALL), 15);
+    EXPECT_EQ(set.FindIndex(ID_EDIT_SELECT_ALL), 18);
 
     EXPECT_TRUE(set.MatchesTable(MainIconTable, IconClear));
     EXPECT_FALSE(set.MatchesTable(MainIconTable, RGB(255, 0, 255)));
-    WORD table[11];
-    std::copy(MainIconTable, MainIconTable + 11, table);
+    WORD table[12];
+    std::copy(MainIconTable, MainIconTable + 12, table);
     table[0] = IDB_ABOUT_BANNER;
     EXPECT_FALSE(set.MatchesTable(table, IconClear));
     table[0] = 0;
@@ -102,25 +102,26 @@ TEST(IconSetTest, FailedLoadKeepsThePreviousImages)
     HIMAGELIST before = set.imageList;
     EXPECT_FALSE(set.LoadBitmapStrip(16, 15, MAKEINTRESOURCEA(999), nullptr));
     EXPECT_EQ(set.imageList, before);
-    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 21);
+    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 24);
     EXPECT_TRUE(set.Refresh());
-    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 21);
+    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 24);
 }
 
 TEST(IconSetTest, ToolBarResourceGivesTheButtonCommandsInOrder)
 {
     CDrawnMenuIcons set;
     ASSERT_TRUE(set.LoadToolBarResource(MAKEINTRESOURCEA(IDR_MAINFRAME), nullptr));
-    EXPECT_EQ(set.commandIds, (std::vector<DWORD>{ID_VIEW_REFRESH, ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP, ID_EDIT_RECYCLE,
-                                                  ID_EDIT_DELETE, ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL}));
+    EXPECT_EQ(set.commandIds, (std::vector<DWORD>{ID_VIEW_REFRESH, ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP,
+                                                  ID_VIEW_APPLICATIONS, ID_EDIT_RECYCLE, ID_EDIT_DELETE,
+                                                  ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL}));
     EXPECT_EQ(set.paletteColors, 16);
-    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 21);
+    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 24);
     EXPECT_TRUE(set.MatchesResource(MAKEINTRESOURCEA(IDR_MAINFRAME), nullptr));
     EXPECT_FALSE(set.MatchesResource(MAKEINTRESOURCEA(IDB_MENU_ICONS), nullptr));
     EXPECT_FALSE(set.MatchesResource(MAKEINTRESOURCEA(IDR_MAINFRAME), GetModuleHandleA("kernel32.dll")));
     // A module without the bitmap: the images stay as they were.
     EXPECT_FALSE(set.LoadToolBarResource(MAKEINTRESOURCEA(IDR_MAINFRAME), GetModuleHandleA("kernel32.dll")));
-    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 21);
+    EXPECT_EQ(ImageList_GetImageCount(set.imageList), 24);
 
     CDrawnMenuIcons named;
     EXPECT_FALSE(named.LoadToolBarResource("NOSUCHTOOLBAR", nullptr));
@@ -148,7 +149,7 @@ TEST(IconSetTest, SixteenColourBitmapsTakeTheThreeDColours)
         HGDIOBJ oldLoaded = SelectObject(loadedDc, loaded), oldPlain = SelectObject(plainDc, plain);
         int changed = 0;
         for (int y = 0; y < 15; ++y)
-            for (int x = 0; x < 112; ++x) {
+            for (int x = 0; x < 128; ++x) {
                 const COLORREF stored = GetPixel(plainDc, x, y);
                 COLORREF expected = stored;
                 for (const auto& m : mapped) {
@@ -182,7 +183,7 @@ TEST(IconSetTest, BitmapSetTakesOnlyPicturesOfItsSize)
     EXPECT_EQ(set.maskColors, std::vector<DWORD>{IconClear});
     int width = 0, height = 0;
     ASSERT_TRUE(set.ImageSize(width, height));
-    EXPECT_EQ(width, 112);
+    EXPECT_EQ(width, 128);
     EXPECT_EQ(height, 15);
     EXPECT_TRUE(set.Refresh());
     EXPECT_EQ(ImageList_GetImageCount(set.imageList), 3);

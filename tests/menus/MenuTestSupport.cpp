@@ -117,7 +117,8 @@ SIZE MenuTextExtent(const std::string& text, bool bold)
 }
 
 const WORD MainIconTable[] = {IDB_MENU_ICONS,     16, 15, ID_VIEW_REFRESH, ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP,
-                              ID_EDIT_RECYCLE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL, 0};
+                              ID_VIEW_APPLICATIONS, ID_EDIT_RECYCLE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
+                              ID_EDIT_UNSELECT_ALL, 0};
 
 std::vector<COLORREF> MenuIconPixels(int image)
 {

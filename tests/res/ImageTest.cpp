@@ -22,8 +22,8 @@ std::vector<WORD> ToolbarLayout()
 TEST(ToolbarTest, LayoutReadsBackAsSixteenBitWords)
 {
     const std::vector<WORD> expected = {
-        1, 16, 15, 9,
-        ID_VIEW_REFRESH, ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP, ID_SEPARATOR,
+        1, 16, 15, 10,
+        ID_VIEW_REFRESH, ID_OPTIONS_COOKIES, ID_OPTIONS_IETEMP, ID_VIEW_APPLICATIONS, ID_SEPARATOR,
         ID_EDIT_RECYCLE, ID_EDIT_DELETE, ID_SEPARATOR, ID_EDIT_SELECT_ALL, ID_EDIT_UNSELECT_ALL,
     };
     EXPECT_EQ(ToolbarLayout(), expected);

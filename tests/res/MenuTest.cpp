@@ -81,6 +81,7 @@ TEST(MenuTest, BothMenusHaveTheSameCommandsInEveryLanguage)
         {0, Popup}, {1, ID_EDIT_SELECT_ALL}, {1, ID_EDIT_UNSELECT_ALL}, {1, Separator},
                     {1, ID_EDIT_DELETE}, {1, ID_EDIT_RECYCLE}, {1, ID_EDIT_REMOVE_AS_ADMIN},
         {0, Popup}, {1, ID_VIEW_TOOLBAR}, {1, ID_VIEW_STATUS_BAR}, {1, Separator}, {1, ID_VIEW_REFRESH},
+                    {1, ID_VIEW_APPLICATIONS},
         {0, Popup}, {1, ID_OPTIONS_COOKIES}, {1, ID_OPTIONS_IETEMP}, {1, Separator}, {1, ID_OPTIONS_ASK_BEFORE_DELETE},
         {0, Popup}, {1, ID_HELP_ONLINE}, {1, ID_HELP_UPDATE}, {1, Separator}, {1, ID_APP_ABOUT},
     };
@@ -169,7 +170,7 @@ bool operator==(const ACCEL& a, const ACCEL& b)
     return a.fVirt == b.fVirt && a.key == b.key && a.cmd == b.cmd;
 }
 
-TEST(MenuTest, AcceleratorTableHasTheSevenShortcuts)
+TEST(MenuTest, AcceleratorTableHasTheEightShortcuts)
 {
     const std::vector<ACCEL> expected = {
         {FVIRTKEY | FSHIFT, VK_DELETE, ID_EDIT_DELETE},
@@ -179,6 +180,7 @@ TEST(MenuTest, AcceleratorTableHasTheSevenShortcuts)
         {FVIRTKEY | FCONTROL, 'K', ID_OPTIONS_COOKIES},
         {FVIRTKEY | FCONTROL, 'H', ID_OPTIONS_IETEMP},
         {FVIRTKEY, VK_F5, ID_VIEW_REFRESH},
+        {FVIRTKEY | FCONTROL, 'L', ID_VIEW_APPLICATIONS},
     };
     const std::vector<ACCEL> actual = Accelerators();
     ASSERT_EQ(actual.size(), expected.size());
