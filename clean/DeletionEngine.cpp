@@ -304,19 +304,37 @@ Removal EmptyRecycleBin()
     return {Outcome::Removed, KeptReason::None, freed};
 }
 
+// What every item passes before anything is done to it: its entry and the
+// place it really lies, or why it is kept. An item that is itself a link,
+// or reached through one, is kept whole; so is a cloud file whose content
+// is not here.
+struct CheckedItem {
+    WIN32_FIND_DATAA entry = {};
+    std::string resolved;
+    KeptReason reason = KeptReason::None;
+};
+
+CheckedItem CheckItem(const std::string& path)
+{
+    CheckedItem item;
+    if (!FitsPathLimit(path)) item.reason = KeptReason::PathTooLong;
+    else if (!IsAddressablePath(path)) item.reason = KeptReason::Unaddressable;
+    else if (!FindEntry(path, item.entry)) item.reason = KeptReason::GoneBefore;
+    else if (IsLink(item.entry)) item.reason = KeptReason::Link;
+    else if (IsCloudPlaceholder(item.entry)) item.reason = KeptReason::NotRemoved;
+    else if ((item.resolved = ResolvedInPlace(path, item.entry)).empty())
+        item.reason = Exists(path) ? KeptReason::Link : KeptReason::GoneBefore;
+    return item;
+}
+
 // A rule line's files under its root, once the root is found to be a folder
 // that lies where its name says.
 Removal RemoveSweep(const FileSweep& sweep, RemovalMode mode, Prompting prompting, WorkStatus* status, HWND owner)
 {
-    const std::string& root = sweep.root;
-    if (!FitsPathLimit(root)) return Kept(KeptReason::PathTooLong);
-    if (!IsAddressablePath(root)) return Kept(KeptReason::Unaddressable);
-    WIN32_FIND_DATAA entry = {};
-    if (!FindEntry(root, entry)) return Kept(KeptReason::GoneBefore);
-    if (IsLink(entry)) return Kept(KeptReason::Link);
-    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return Kept(KeptReason::NotRemoved);
-    const std::string resolved = ResolvedInPlace(root, entry);
-    if (resolved.empty()) return Exists(root) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
+    const CheckedItem root = CheckItem(sweep.root);
+    if (root.reason != KeptReason::None) return Kept(root.reason);
+    if ((root.entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return Kept(KeptReason::NotRemoved);
+    const std::string& resolved = root.resolved;
 
     SweepFileRemover remove;
     if (mode == RemovalMode::Delete)
@@ -364,14 +382,10 @@ Removal RemoveResult(const Result& result, RemovalMode mode, Prompting prompting
     if (result.sweep) return RemoveSweep(*result.sweep, mode, prompting, status, owner);
     if (result.recycleBin) return mode == RemovalMode::Recycle ? Kept(KeptReason::NotRemoved) : EmptyRecycleBin();
     const std::string& path = result.path;
-    if (!FitsPathLimit(path)) return Kept(KeptReason::PathTooLong);
-    if (!IsAddressablePath(path)) return Kept(KeptReason::Unaddressable);
-    WIN32_FIND_DATAA entry = {};
-    if (!FindEntry(path, entry)) return Kept(KeptReason::GoneBefore);
-    if (IsLink(entry)) return Kept(KeptReason::Link);
-    if (IsCloudPlaceholder(entry)) return Kept(KeptReason::NotRemoved);
-    const std::string resolved = ResolvedInPlace(path, entry);
-    if (resolved.empty()) return Exists(path) ? Kept(KeptReason::Link) : Kept(KeptReason::GoneBefore);
+    const CheckedItem item = CheckItem(path);
+    if (item.reason != KeptReason::None) return Kept(item.reason);
+    const WIN32_FIND_DATAA& entry = item.entry;
+    const std::string& resolved = item.resolved;
 
     if (mode == RemovalMode::Recycle) {
         const Removal removal = Recycle(result, prompting, owner);
