@@ -148,15 +148,23 @@ void RunApplications(ResultListView& view, HWND frame)
 {
     view.Clear();
     std::vector<std::string> errors;
+    std::vector<std::string> notes;
     view.Show(ListInBackground(view, frame, CommandTitle(LoadStringTail(ID_VIEW_APPLICATIONS)), [&](ResultSet& results) {
         const RuleSet rules = DefaultRules();
         errors = rules.errors;
-        std::vector<std::string> notes;
         AddRuleResults(results, rules.entries, RuleContext::OfSystem(), notes);
         AddRecycleBinLine(results);
     }));
     view.SetShownListing(Listing::Rules);
     UpdateStatus(view, frame);
+    // Keys left out (a protected place emptied wholesale, a folder that does
+    // not expand) are counted here; the console program names each.
+    if (!notes.empty()) {
+        std::string text = LoadResourceString(IDS_RULE_NOTES);
+        const size_t slot = text.find("%s");
+        if (slot != std::string::npos) text.replace(slot, 2, std::to_string(notes.size()));
+        SetMessagePane(frame, text);
+    }
     // A rule file that could not be read is told once the list is there.
     std::string text;
     for (const std::string& error : errors) text += error + "\n";

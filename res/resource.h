@@ -46,6 +46,7 @@
 // The cleaning rules' listing and its question before a warned entry's removal.
 #define ID_VIEW_APPLICATIONS 32850
 #define IDS_RULE_WARNING 0xE040
+#define IDS_RULE_NOTES 0xE041
 
 #define ID_EDIT_SELECT_ALL 32771
 #define ID_EDIT_UNSELECT_ALL 32772
