@@ -8,12 +8,25 @@
 
 std::string LineSortKey(LCID locale, const std::string& line)
 {
-    const std::wstring wide = WideFromNarrow(line);
+    // Most lines and their keys fit in room on the stack: one conversion and
+    // one call each, and no allocation but the key's own.
+    wchar_t wideRoom[512];
+    std::wstring longer;
+    const wchar_t* wide = wideRoom;
+    int length = MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), wideRoom, 512);
+    if (length == 0 && !line.empty()) {
+        longer = WideFromNarrow(line);
+        wide = longer.c_str();
+        length = static_cast<int>(longer.size());
+    }
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    const int size = LCMapStringW(locale, flags, wide.c_str(), -1, nullptr, 0);
+    char keyRoom[2048];
+    int size = LCMapStringW(locale, flags, wide, length, reinterpret_cast<LPWSTR>(keyRoom), sizeof keyRoom);
+    if (size > 0) return std::string(keyRoom, static_cast<size_t>(size));
+    size = LCMapStringW(locale, flags, wide, length, nullptr, 0);
     if (size <= 0) return {};
     std::string key(static_cast<size_t>(size), '\0');
-    LCMapStringW(locale, flags, wide.c_str(), -1, reinterpret_cast<LPWSTR>(&key[0]), size);
+    LCMapStringW(locale, flags, wide, length, reinterpret_cast<LPWSTR>(&key[0]), size);
     return key;
 }
 

@@ -15,6 +15,7 @@ SearchHits::~SearchHits() { Stop(); }
 
 void SearchHits::Add(Result hit)
 {
+    if (m_filling.hits.empty()) m_filling.hits.reserve(ChunkSize);
     m_filling.hits.push_back(std::move(hit));
     if (m_filling.hits.size() == ChunkSize) Hand();
 }
