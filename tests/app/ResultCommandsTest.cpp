@@ -3,7 +3,6 @@
 #include "app/StatusLine.h"
 #include "res/resource.h"
 #include "scan/ResultList.h"
-#include "scan/WideText.h"
 #include "tests/rules/RuleTestSupport.h"
 #include "tests/scan/ScanTestSupport.h"
 #include "tests/support/TestFolder.h"
@@ -11,9 +10,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <shlobj.h>
-
-#include <fstream>
 
 using ::testing::Contains;
 using ::testing::Not;
@@ -174,19 +170,10 @@ TEST_F(ResultCommandsTest, ARuleWithAWarningAsksOnceASessionBeforeItsLinesGo)
 // window says how many were, the console program names them.
 TEST_F(ResultCommandsTest, ApplicationsTellsHowManyRuleKeysWereLeftOut)
 {
-    PWSTR appData = nullptr;
-    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appData), S_OK);
-    const std::string rules = NarrowFromWide(appData) + "\\Dustrel";
-    CoTaskMemFree(appData);
-    const bool made = CreateDirectoryA(rules.c_str(), nullptr) != FALSE;
-    {
-        ScopedFile file(rules + "\\Winapp2.ini");
-        std::ofstream(file.Path(), std::ios::binary)
-            << "[Profile Sweeper]\r\nFileKey1=%UserProfile%|*.*\r\nFileKey2=%UserProfile%|*.tmp|REMOVESELF\r\n";
-        RunApplications(view, frame.Frame());
-        EXPECT_EQ(frame.StatusText(), "Rule keys left out: 2. DustrelCmd /rules names each and why.");
-    }
-    if (made) RemoveDirectoryA(rules.c_str());
+    const ScopedUserRuleFile file(
+        "[Profile Sweeper]\r\nFileKey1=%UserProfile%|*.*\r\nFileKey2=%UserProfile%|*.tmp|REMOVESELF\r\n");
+    RunApplications(view, frame.Frame());
+    EXPECT_EQ(frame.StatusText(), "Rule keys left out: 2. DustrelCmd /rules names each and why.");
 }
 
 }  // namespace

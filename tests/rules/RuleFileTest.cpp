@@ -2,6 +2,7 @@
 
 #include "rules/RuleSources.h"
 #include "scan/WideText.h"
+#include "tests/rules/RuleTestSupport.h"
 #include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -145,14 +146,8 @@ TEST(RuleFileTest, TheBuiltInSetReadsWithoutANoteAndAUserEntryReplacesItsNamesak
 
 TEST(RuleFileTest, TheUsersFileInTheApplicationDataFolderIsLaidOverTheBuiltInSet)
 {
-    PWSTR appData = nullptr;
-    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appData), S_OK);
-    const std::string folder = NarrowFromWide(appData) + "\\Dustrel";
-    CoTaskMemFree(appData);
-    const bool made = CreateDirectoryA(folder.c_str(), nullptr) != FALSE;
     {
-        ScopedFile file(folder + "\\Winapp2.ini");
-        std::ofstream(file.Path(), std::ios::binary) << "[Chrome Cache]\r\nFileKey1=%Temp%\\Mine|*.tmp\r\n";
+        const ScopedUserRuleFile file("[Chrome Cache]\r\nFileKey1=%Temp%\\Mine|*.tmp\r\n");
         EXPECT_EQ(UserRuleFile(), file.Path());
         const RuleSet rules = DefaultRules();
         EXPECT_EQ(rules.entries.size(), BuiltInRules().entries.size());
@@ -162,7 +157,6 @@ TEST(RuleFileTest, TheUsersFileInTheApplicationDataFolderIsLaidOverTheBuiltInSet
             }
         }
     }
-    if (made) RemoveDirectoryA(folder.c_str());
     EXPECT_EQ(UserRuleFile(), "");
 }
 

@@ -5,6 +5,10 @@
 #include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <fstream>
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -35,6 +39,38 @@ inline RuleContext ContextIn(const TestFolder& home)
     for (const char* place : {"Local", "Documents", "Desktop"}) context.protectedPlaces.Add(wide(place));
     return context;
 }
+
+// The user's own rule file in the application-data folder's "Dustrel"
+// folder, for one test; the folder goes again if the test made it.
+class ScopedUserRuleFile {
+public:
+    explicit ScopedUserRuleFile(const std::string& text)
+    {
+        PWSTR appData = nullptr;
+        if (SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appData) != S_OK) {
+            ADD_FAILURE() << "no application-data folder";
+            return;
+        }
+        m_folder = NarrowFromWide(appData) + "\\Dustrel";
+        CoTaskMemFree(appData);
+        m_madeFolder = CreateDirectoryA(m_folder.c_str(), nullptr) != FALSE;
+        m_file = std::make_unique<ScopedFile>(m_folder + "\\Winapp2.ini");
+        std::ofstream(m_file->Path(), std::ios::binary) << text;
+    }
+    ~ScopedUserRuleFile()
+    {
+        m_file.reset();
+        if (m_madeFolder) RemoveDirectoryA(m_folder.c_str());
+    }
+    ScopedUserRuleFile(const ScopedUserRuleFile&) = delete;
+    ScopedUserRuleFile& operator=(const ScopedUserRuleFile&) = delete;
+    std::string Path() const { return m_file ? m_file->Path() : std::string(); }
+
+private:
+    std::string m_folder;
+    bool m_madeFolder = false;
+    std::unique_ptr<ScopedFile> m_file;
+};
 
 struct RuleListing {
     ResultSet results;
