@@ -21,13 +21,6 @@ struct Walk {
                    DWORD attributes);
 };
 
-bool ExactName(const wchar_t* name, std::string& narrow)
-{
-    bool exact = false;
-    narrow = NarrowWithoutLookAlikes(name, static_cast<int>(std::wcslen(name)), exact);
-    return exact && IsAddressableName(narrow.c_str());
-}
-
 void Walk::Folder(const std::string& folder, const std::string& resolvedFolder)
 {
     const std::string pattern = JoinPath(folder, "*");
@@ -47,7 +40,7 @@ void Walk::Folder(const std::string& folder, const std::string& resolvedFolder)
         if (directory ? !sweep.subfolders || IsLink(entry) : !sweep.Takes(entry.cFileName)) return true;
         if (!directory && IsKept(keeps, entry.cFileName)) return true;
         std::string name;
-        if (!ExactName(entry.cFileName, name) || !FitsPathLimit(JoinPath(folder, name))) {
+        if (!ExactAddressableName(entry.cFileName, name) || !FitsPathLimit(JoinPath(folder, name))) {
             tally.anyLeft = true;
             return true;
         }

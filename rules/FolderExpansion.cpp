@@ -1,7 +1,7 @@
 #include "rules/FolderExpansion.h"
 
 #include "rules/RuleText.h"
-#include "scan/FolderSize.h"
+#include "scan/EntryKinds.h"
 #include "scan/NameMask.h"
 
 #include <windows.h>

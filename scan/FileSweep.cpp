@@ -29,13 +29,16 @@ bool KeepConcerns(const SweepKeep& keep, const std::vector<std::wstring>& parts)
     return true;
 }
 
-// A name as the program's narrow text, only when it converts exactly.
-bool NarrowName(const wchar_t* name, std::string& narrow)
+}  // namespace
+
+bool ExactAddressableName(const wchar_t* name, std::string& narrow)
 {
     bool exact = false;
     narrow = NarrowWithoutLookAlikes(name, static_cast<int>(std::wcslen(name)), exact);
     return exact && IsAddressableName(narrow.c_str());
 }
+
+namespace {
 
 void Measure(const FileSweep& sweep, const std::string& folder, const WorkStatus* status, SweepSize& size)
 {
@@ -48,7 +51,7 @@ void Measure(const FileSweep& sweep, const std::string& folder, const WorkStatus
         const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (directory ? !sweep.subfolders || IsLink(entry) : !sweep.Takes(entry.cFileName)) return true;
         std::string name;
-        if (!NarrowName(entry.cFileName, name) || !FitsPathLimit(JoinPath(folder, name))) return true;
+        if (!ExactAddressableName(entry.cFileName, name) || !FitsPathLimit(JoinPath(folder, name))) return true;
         if (directory) {
             subfolders.push_back(JoinPath(folder, name));
         } else if (!IsKept(keeps, entry.cFileName)) {

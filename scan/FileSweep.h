@@ -34,6 +34,10 @@ struct FileSweep {
     std::vector<const SweepKeep*> KeepsIn(const std::string& folder) const;
 };
 
+// A listed name as the program's narrow text, when it converts exactly and
+// names that item alone through a path.
+bool ExactAddressableName(const wchar_t* name, std::string& narrow);
+
 // Whether a name is kept by one of the keeps found for its folder.
 bool IsKept(const std::vector<const SweepKeep*>& keeps, const wchar_t* name);
 
@@ -52,7 +56,7 @@ SweepSize MeasureSweep(const FileSweep& sweep, const WorkStatus* status = nullpt
 template <typename Visit>
 void ForEachEntry(const std::wstring& pattern, Visit visit)
 {
-    WIN32_FIND_DATAW entry;
+    WIN32_FIND_DATAW entry = {};
     HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
                                      FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return;

@@ -65,13 +65,3 @@ bool NameMask::Matches(const wchar_t* name) const
         if (*c == L'.') return false;
     return Match(name, m_withoutDotStar);
 }
-
-bool NameMask::Matches(const std::string& name) const { return Matches(WideFromNarrow(name).c_str()); }
-
-bool NameMask::TakesEveryName() const
-{
-    const auto onlyStars = [](const std::wstring& mask) {
-        return !mask.empty() && mask.find_first_not_of(L'*') == std::wstring::npos;
-    };
-    return onlyStars(m_mask) || onlyStars(m_withoutDotStar);
-}

@@ -15,10 +15,6 @@ public:
     explicit NameMask(const std::string& mask);
 
     bool Matches(const wchar_t* name) const;
-    bool Matches(const std::string& name) const;
-
-    // Whether every name matches ("*", "*.*", "**").
-    bool TakesEveryName() const;
 
 private:
     std::wstring m_mask;            // letter case folded

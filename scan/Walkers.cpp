@@ -10,7 +10,6 @@
 #include <windows.h>
 
 #include <cwchar>
-#include <vector>
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "traces/PurgeFolder.h"
 
-#include "scan/FolderSize.h"
+#include "scan/EntryKinds.h"
 #include "scan/ItemPlace.h"
 #include "scan/PathText.h"
 

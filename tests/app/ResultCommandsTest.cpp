@@ -136,8 +136,8 @@ TEST_F(ResultCommandsTest, ARuleWithAWarningAsksOnceASessionBeforeItsLinesGo)
     const std::string plain = MakeSizedFile(folder, "Local\\Other\\b.log", 6);
     const auto showRules = [&] {
         RuleListing listing = ListRules("[Tool]\nWarning=Close Tool first.\nFileKey1=%LocalAppData%\\Tool|*.log\n"
-                                    "[Other]\nFileKey1=%LocalAppData%\\Other|*.log\n",
-                                    ContextIn(folder));
+                                        "[Other]\nFileKey1=%LocalAppData%\\Other|*.log\n",
+                                        ContextIn(folder));
         view.Show(listing.results);
         view.SetAllSelected(true);
     };

@@ -55,15 +55,15 @@ TEST(RuleListingTest, ListsOneLinePerRootWithTheSizeItsRemovalWouldFree)
     MakeSizedFile(home, "Local\\Empty\\readme.txt", 1);
 
     const RuleListing listing = ListRules("[Browser *]\n"
-                                      "FileKey1=%LocalAppData%\\Browser*\\User Data\\*\\Cache|*.*|RECURSE\n"
-                                      "ExcludeKey1=FILE|%LocalAppData%\\Browser\\User Data\\Default\\Cache|index\n"
-                                      "ExcludeKey2=PATH|%LocalAppData%\\Browser*\\User Data\\*\\Cache\\keep|*.*\n"
-                                      "[Tool]\n"
-                                      "FileKey1=%LocalAppData%\\Tool|LOG\n"
-                                      "FileKey2=%LocalAppData%\\*\\Tool|*.log\n"
-                                      "FileKey3=%LocalAppData%\\Tool|*.log\n"
-                                      "FileKey4=%LocalAppData%\\Empty|*.tmp\n",
-                                      ContextIn(home));
+                                          "FileKey1=%LocalAppData%\\Browser*\\User Data\\*\\Cache|*.*|RECURSE\n"
+                                          "ExcludeKey1=FILE|%LocalAppData%\\Browser\\User Data\\Default\\Cache|index\n"
+                                          "ExcludeKey2=PATH|%LocalAppData%\\Browser*\\User Data\\*\\Cache\\keep|*.*\n"
+                                          "[Tool]\n"
+                                          "FileKey1=%LocalAppData%\\Tool|LOG\n"
+                                          "FileKey2=%LocalAppData%\\*\\Tool|*.log\n"
+                                          "FileKey3=%LocalAppData%\\Tool|*.log\n"
+                                          "FileKey4=%LocalAppData%\\Empty|*.tmp\n",
+                                          ContextIn(home));
     const std::vector<Line> expected = {
         {"~\\Local\\Browser Beta\\User Data\\Default\\Cache\\*.* (with subfolders)", "Browser *", 9},
         {"~\\Local\\Browser\\User Data\\Default\\Cache\\*.* (with subfolders)", "Browser *", 120},
@@ -88,16 +88,16 @@ TEST(RuleListingTest, AKeyThatWouldEmptyAProtectedPlaceOrDoesNotExpandIsLeftOutA
     MakeSizedFile(home, "Documents\\Letters\\letter.docx", 40);
 
     const RuleListing listing = ListRules("[Desktop cleaner]\n"
-                                      "FileKey1=%Desktop%|*.*\n"
-                                      "FileKey2=%Desktop%|*.tmp\n"
-                                      "FileKey3=%Documents%|*.tmp|REMOVESELF\n"
-                                      "FileKey4=%Documents%|~*.doc*|RECURSE\n"
-                                      "FileKey5=%Documents%\\..\\Desktop|*.docx\n"
-                                      "FileKey6=%LocalAppData\\Temp|*.tmp\n"
-                                      "FileKey7=%Undefined%\\Temp|*.tmp\n"
-                                      "FileKey8=Temp|*.tmp\n"
-                                      "FileKey9=%Desktop%|?*\n",
-                                      ContextIn(home));
+                                          "FileKey1=%Desktop%|*.*\n"
+                                          "FileKey2=%Desktop%|*.tmp\n"
+                                          "FileKey3=%Documents%|*.tmp|REMOVESELF\n"
+                                          "FileKey4=%Documents%|~*.doc*|RECURSE\n"
+                                          "FileKey5=%Documents%\\..\\Desktop|*.docx\n"
+                                          "FileKey6=%LocalAppData\\Temp|*.tmp\n"
+                                          "FileKey7=%Undefined%\\Temp|*.tmp\n"
+                                          "FileKey8=Temp|*.tmp\n"
+                                          "FileKey9=%Desktop%|?*\n",
+                                          ContextIn(home));
     const std::vector<Line> expected = {
         {"~\\Desktop\\*.tmp", "Desktop cleaner", 2},
         {"~\\Documents\\~*.doc* (with subfolders)", "Desktop cleaner", 4},
@@ -172,13 +172,13 @@ TEST(RuleListingTest, RegistryKeysAndValuesThatExistGetLinesOfTheirOwn)
 
     TestFolder home;
     const RuleListing listing = ListRules("[Registry]\n"
-                                      "RegKey1=HKEY_CURRENT_USER\\" + keyName + "\\History\n"
-                                      "RegKey2=HKCU\\" + keyName + "\\History|Last 100%\n"
-                                      "RegKey3=HKCU\\" + keyName + "\\History|Missing\n"
-                                      "RegKey4=HKCU\\" + keyName + "\\Missing\n"
-                                      "RegKey5=HKCU\\" + keyName + "\\MRU\n"
-                                      "ExcludeKey1=REG|HKCU\\" + keyName + "\\MRU\\Keep\n",
-                                      ContextIn(home));
+                                          "RegKey1=HKEY_CURRENT_USER\\" + keyName + "\\History\n"
+                                          "RegKey2=HKCU\\" + keyName + "\\History|Last 100%\n"
+                                          "RegKey3=HKCU\\" + keyName + "\\History|Missing\n"
+                                          "RegKey4=HKCU\\" + keyName + "\\Missing\n"
+                                          "RegKey5=HKCU\\" + keyName + "\\MRU\n"
+                                          "ExcludeKey1=REG|HKCU\\" + keyName + "\\MRU\\Keep\n",
+                                          ContextIn(home));
     std::vector<std::string> lines;
     for (const Result& result : listing.results.Items()) lines.push_back(std::string(ResultKind(result)) + ": " + result.line);
     const std::vector<std::string> expected = {"registry key: HKCU\\" + keyName + "\\History",

@@ -31,12 +31,12 @@ TEST(RuleRemovalTest, RemovesWhatTheKeySaysKeepsWhatTheExcludesKeepAndFreesWhatT
     MakeSizedFile(home, "Local\\Tool\\logs\\a.txt", 6);
 
     const RuleListing listing = ListRules("[Browser]\n"
-                                      "FileKey1=%LocalAppData%\\Browser\\User Data\\*\\Cache|*|REMOVESELF\n"
-                                      "ExcludeKey1=FILE|%LocalAppData%\\Browser\\User Data\\Default\\Cache\\|index\n"
-                                      "ExcludeKey2=PATH|%LocalAppData%\\Browser\\User Data\\*\\Cache\\keep\\|*.*\n"
-                                      "[Tool]\n"
-                                      "FileKey1=%LocalAppData%\\Tool|*.log|RECURSE\n",
-                                      ContextIn(home));
+                                          "FileKey1=%LocalAppData%\\Browser\\User Data\\*\\Cache|*|REMOVESELF\n"
+                                          "ExcludeKey1=FILE|%LocalAppData%\\Browser\\User Data\\Default\\Cache\\|index\n"
+                                          "ExcludeKey2=PATH|%LocalAppData%\\Browser\\User Data\\*\\Cache\\keep\\|*.*\n"
+                                          "[Tool]\n"
+                                          "FileKey1=%LocalAppData%\\Tool|*.log|RECURSE\n",
+                                          ContextIn(home));
     ASSERT_EQ(listing.results.Size(), 2u);
     const Result* browser = LineOf(listing.results, "Browser");
     const Result* tool = LineOf(listing.results, "Tool");
@@ -63,12 +63,12 @@ TEST(RuleRemovalTest, RemovesWhatTheKeySaysKeepsWhatTheExcludesKeepAndFreesWhatT
     DeleteFileA((cache + "\\index").c_str());
     DeleteFileA((cache + "\\keep\\a.bin").c_str());
     const RuleListing again = ListRules("[Browser]\nFileKey1=%LocalAppData%\\Browser\\User Data\\*\\Cache|*|REMOVESELF\n"
-                                    "[Other]\nFileKey1=%LocalAppData%\\Browser\\User Data\\Default\\Cache\\keep|*.txt\n",
-                                    ContextIn(home));
+                                        "[Other]\nFileKey1=%LocalAppData%\\Browser\\User Data\\Default\\Cache\\keep|*.txt\n",
+                                        ContextIn(home));
     EXPECT_EQ(again.results.Size(), 0u);  // a folder without files lists nothing
     MakeSizedFile(home, "Local\\Browser\\User Data\\Default\\Cache\\keep\\b.tmp", 4);
     const RuleListing last = ListRules("[Browser]\nFileKey1=%LocalAppData%\\Browser\\User Data\\*\\Cache|*|REMOVESELF\n",
-                                   ContextIn(home));
+                                       ContextIn(home));
     ASSERT_EQ(last.results.Size(), 1u);
     EXPECT_EQ(RemoveResult(last.results.Items()[0], RemovalMode::Delete).outcome, Outcome::Removed);
     EXPECT_FALSE(Exists(cache + "\\keep"));
@@ -90,7 +90,7 @@ TEST(RuleRemovalTest, AFileLineGoesToTheRecycleBinWhereARegistryLineIsKept)
     RegCloseKey(key);
 
     const RuleListing listing = ListRules("[Tool]\nFileKey1=%LocalAppData%\\Tool|*.log\nRegKey1=HKCU\\" + keyName + "\n",
-                                      ContextIn(home));
+                                          ContextIn(home));
     ASSERT_EQ(listing.results.Size(), 2u);
     const std::vector<Removal> recycled = RemoveResults(listing.results.Items(), RemovalMode::Recycle, Prompting::Never);
     std::vector<std::pair<Outcome, KeptReason>> outcomes;
