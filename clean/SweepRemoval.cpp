@@ -40,15 +40,20 @@ void Walk::Folder(const std::string& folder, const std::string& resolvedFolder)
         if (directory ? !sweep.subfolders || IsLink(entry) : !sweep.Takes(entry.cFileName)) return true;
         if (!directory && IsKept(keeps, entry.cFileName)) return true;
         std::string name;
-        if (!ExactAddressableName(entry.cFileName, name) || !FitsPathLimit(JoinPath(folder, name))) {
+        // A cloud placeholder stays, as in every removal: deleting it would
+        // free nothing here and take the user's copy in the cloud.
+        if (IsCloudPlaceholder(entry) || !ExactAddressableName(entry.cFileName, name) ||
+            !FitsPathLimit(JoinPath(folder, name))) {
             tally.anyLeft = true;
             return true;
         }
+        const std::string path = JoinPath(folder, name);
+        const std::uint64_t bytes = directory ? 0 : FreedBytes(path, entry);
         if (directory) {
             subfolders.emplace_back(name, entry.dwFileAttributes);
-        } else if (remove(JoinPath(folder, name), resolvedFolder, name.c_str(), entry.dwFileAttributes)) {
-            tally.bytes += FoundBytes(entry);
-            if (status != nullptr) status->AddBytes(FoundBytes(entry));
+        } else if (remove(path, resolvedFolder, name.c_str(), entry.dwFileAttributes)) {
+            tally.bytes += bytes;
+            if (status != nullptr) status->AddBytes(bytes);
         } else {
             tally.anyLeft = true;
         }

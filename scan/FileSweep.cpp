@@ -50,13 +50,15 @@ void Measure(const FileSweep& sweep, const std::string& folder, const WorkStatus
         if (status != nullptr && status->StopRequested()) return false;
         const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (directory ? !sweep.subfolders || IsLink(entry) : !sweep.Takes(entry.cFileName)) return true;
+        // The removal leaves a cloud placeholder where it is.
+        if (IsCloudPlaceholder(entry)) return true;
         std::string name;
         if (!ExactAddressableName(entry.cFileName, name) || !FitsPathLimit(JoinPath(folder, name))) return true;
         if (directory) {
             subfolders.push_back(JoinPath(folder, name));
         } else if (!IsKept(keeps, entry.cFileName)) {
             ++size.files;
-            size.bytes += FoundBytes(entry);
+            size.bytes += FreedBytes(JoinPath(folder, name), entry);
         }
         return true;
     });
