@@ -278,32 +278,6 @@ Removal Recycle(const Result& result, Prompting prompting, HWND owner)
     return Kept(recycling.error == 0 ? KeptReason::NotRemoved : ReasonOf(recycling.error));
 }
 
-std::uint64_t RecycleBinBytes(std::int64_t& items)
-{
-    SHQUERYRBINFO info = {};
-    info.cbSize = sizeof info;
-    if (FAILED(SHQueryRecycleBinW(nullptr, &info))) {
-        items = 0;
-        return 0;
-    }
-    items = info.i64NumItems;
-    return static_cast<std::uint64_t>(info.i64Size);
-}
-
-// The shell's own emptying, without its question, progress or sound. What
-// it freed is what the bin no longer holds; an item it could not remove
-// keeps the line.
-Removal EmptyRecycleBin()
-{
-    std::int64_t items = 0;
-    const std::uint64_t before = RecycleBinBytes(items);
-    SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
-    const std::uint64_t after = RecycleBinBytes(items);
-    const std::uint64_t freed = before > after ? before - after : 0;
-    if (items > 0) return Kept(KeptReason::PartlyRemoved, freed);
-    return {Outcome::Removed, KeptReason::None, freed};
-}
-
 // What every item passes before anything is done to it: its entry and the
 // place it really lies, or why it is kept. An item that is itself a link,
 // or reached through one, is kept whole; so is a cloud file whose content

@@ -180,7 +180,30 @@ bool HasRecycleBin(const std::string& path)
     return SHQueryRecycleBinA(path.substr(0, 3).c_str(), &info) == S_OK;
 }
 
+std::uint64_t RecycleBinBytes(std::int64_t& items)
+{
+    SHQUERYRBINFO info = {};
+    info.cbSize = sizeof info;
+    if (FAILED(SHQueryRecycleBinW(nullptr, &info))) {
+        items = 0;
+        return 0;
+    }
+    items = info.i64NumItems;
+    return static_cast<std::uint64_t>(info.i64Size);
+}
+
 }  // namespace
+
+Removal EmptyRecycleBin()
+{
+    std::int64_t items = 0;
+    const std::uint64_t before = RecycleBinBytes(items);
+    SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    const std::uint64_t after = RecycleBinBytes(items);
+    const std::uint64_t freed = before > after ? before - after : 0;
+    if (items > 0) return {Outcome::Kept, KeptReason::PartlyRemoved, freed};
+    return {Outcome::Removed, KeptReason::None, freed};
+}
 
 Recycling MoveToRecycleBin(const std::string& path, Prompting prompting, HWND owner)
 {

@@ -18,3 +18,8 @@ struct Recycling {
     DWORD error = 0;        // what the shell reported otherwise
 };
 Recycling MoveToRecycleBin(const std::string& path, Prompting prompting, HWND owner);
+
+// Empties the Recycle Bin of every drive with the shell's own call, without
+// its question, progress or sound. What it freed is what the bin no longer
+// holds; an item it could not remove keeps the bin's line.
+Removal EmptyRecycleBin();
