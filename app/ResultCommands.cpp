@@ -124,11 +124,11 @@ void RunStandardScan(ResultListView& view, HWND frame, const StartupFolders& fol
 void RunCookiesKiller(ResultListView& view, HWND frame, const StartupFolders& folders)
 {
     view.Clear();
-    const ResultSet results = ListInBackground(view, frame, CommandTitle(LoadResourceString(ID_OPTIONS_COOKIES)),
-                                               [&folders](ResultSet& found) { ListCookies(found, folders); });
-    view.Show(results);
-    view.SetShownListing(Listing::Cookies);
+    ResultSet results = ListInBackground(view, frame, CommandTitle(LoadResourceString(ID_OPTIONS_COOKIES)),
+                                         [&folders](ResultSet& found) { ListCookies(found, folders); });
     if (results.Size() == 0) g_bCookiesEnabled = false;
+    view.Show(std::move(results));
+    view.SetShownListing(Listing::Cookies);
     UpdateStatus(view, frame);
 }
 

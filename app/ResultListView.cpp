@@ -82,18 +82,18 @@ void ResultListView::Forget()
 }
 
 // The lines go in already sorted, each at the end.
-void ResultListView::Show(const ResultSet& results)
+void ResultListView::Show(ResultSet results)
 {
     HWND list = m_list.m_hWnd;
     BulkChange change(list);
     DeleteAllLines(list, change);
     Forget();
     SendMessageA(list, LB_INITSTORAGE, results.Size(), 0);
-    for (const Result& result : results.Items()) {
-        m_shown.push_back({result, false});
-        m_shownBytes += result.bytes;
+    for (Result& result : results.TakeItems()) {
+        m_shown.push_back({std::move(result), false});
+        m_shownBytes += m_shown.back().result.bytes;
         const LRESULT index = SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>(result.line.c_str()));
+                                           reinterpret_cast<LPARAM>(m_shown.back().result.line.c_str()));
         if (index >= 0) SendMessageA(list, LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(&m_shown.back()));
         change.Step();
     }

@@ -28,7 +28,7 @@ public:
     LCID Locale() const;
 
     // Replaces every line with the results, in their order.
-    void Show(const ResultSet& results);
+    void Show(ResultSet results);
     void Clear();
 
     // The result a line shows; a line put there by other means (no item

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -76,11 +77,11 @@ int main(int argc, char** argv)
     } else {
         AddMatches(results, argv[1], argv[2]);
     }
-    view.Show(results);
+    const std::uint64_t bytes = results.TotalBytes();
+    view.Show(std::move(results));
     QueryPerformanceCounter(&stop);
 
-    std::printf("%d %.3f %llu\n", list.GetCount(), Seconds(start, stop),
-                static_cast<unsigned long long>(results.TotalBytes()));
+    std::printf("%d %.3f %llu\n", list.GetCount(), Seconds(start, stop), static_cast<unsigned long long>(bytes));
     DestroyWindow(frame);
     return 0;
 }

@@ -61,36 +61,69 @@ void ResultSet::Add(std::vector<Result> batch)
     Add(std::move(batch), std::move(keys));
 }
 
-void ResultSet::Add(std::vector<Result> batch, std::vector<std::string> batchKeys)
+void SortByKeys(std::vector<Result>& results, std::vector<std::string>& keys)
 {
-    if (batch.empty()) return;
-    std::vector<std::pair<std::string, size_t>> keyed;
-    keyed.reserve(batch.size());
-    for (size_t index = 0; index < batch.size(); ++index) keyed.emplace_back(std::move(batchKeys[index]), index);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<size_t> order(results.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::vector<Result> sorted;
+    std::vector<std::string> sortedKeys;
+    sorted.reserve(order.size());
+    sortedKeys.reserve(order.size());
+    for (size_t index : order) {
+        sorted.push_back(std::move(results[index]));
+        sortedKeys.push_back(std::move(keys[index]));
+    }
+    results = std::move(sorted);
+    keys = std::move(sortedKeys);
+}
 
-    std::vector<Result> items;
-    std::vector<std::string> keys;
-    items.reserve(m_items.size() + batch.size());
-    keys.reserve(items.capacity());
+void MergeByKeys(std::vector<Result>& results, std::vector<std::string>& keys, std::vector<Result> later,
+                 std::vector<std::string> laterKeys)
+{
+    if (results.empty()) {
+        results = std::move(later);
+        keys = std::move(laterKeys);
+        return;
+    }
+    std::vector<Result> merged;
+    std::vector<std::string> mergedKeys;
+    merged.reserve(results.size() + later.size());
+    mergedKeys.reserve(merged.capacity());
     size_t old = 0;
-    for (auto& entry : keyed) {
-        // A line equal to one already there goes after it.
-        while (old < m_items.size() && !(entry.first < m_keys[old])) {
-            items.push_back(std::move(m_items[old]));
-            keys.push_back(std::move(m_keys[old]));
+    for (size_t next = 0; next < later.size(); ++next) {
+        while (old < results.size() && !(laterKeys[next] < keys[old])) {
+            merged.push_back(std::move(results[old]));
+            mergedKeys.push_back(std::move(keys[old]));
             ++old;
         }
-        items.push_back(std::move(batch[entry.second]));
-        keys.push_back(std::move(entry.first));
+        merged.push_back(std::move(later[next]));
+        mergedKeys.push_back(std::move(laterKeys[next]));
     }
-    for (; old < m_items.size(); ++old) {
-        items.push_back(std::move(m_items[old]));
-        keys.push_back(std::move(m_keys[old]));
+    for (; old < results.size(); ++old) {
+        merged.push_back(std::move(results[old]));
+        mergedKeys.push_back(std::move(keys[old]));
     }
-    m_items = std::move(items);
-    m_keys = std::move(keys);
+    results = std::move(merged);
+    keys = std::move(mergedKeys);
+}
+
+void ResultSet::Add(std::vector<Result> batch, std::vector<std::string> keys)
+{
+    SortByKeys(batch, keys);
+    AddSorted(std::move(batch), std::move(keys));
+}
+
+void ResultSet::AddSorted(std::vector<Result> batch, std::vector<std::string> keys)
+{
+    MergeByKeys(m_items, m_keys, std::move(batch), std::move(keys));
+}
+
+std::vector<Result> ResultSet::TakeItems()
+{
+    std::vector<Result> items = std::move(m_items);
+    Clear();
+    return items;
 }
 
 void ResultSet::Clear()

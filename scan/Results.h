@@ -47,6 +47,13 @@ Result ResultOfLine(const std::string& line);
 // gives what comparing the texts would.
 std::string LineSortKey(LCID locale, const std::string& line);
 
+// Puts results in the order of their sort keys; equal keys keep their order.
+void SortByKeys(std::vector<Result>& results, std::vector<std::string>& keys);
+// Merges `later`, sorted by its keys, into `results`, sorted the same way:
+// a line equal to one already there goes after it.
+void MergeByKeys(std::vector<Result>& results, std::vector<std::string>& keys, std::vector<Result> later,
+                 std::vector<std::string> laterKeys);
+
 // The results of a listing in the list's own order: by their lines, letter
 // case ignored, as the locale sorts them. Equal lines stay in the order found.
 class ResultSet {
@@ -57,6 +64,8 @@ public:
     void Add(std::vector<Result> batch);
     // The same, with the sort key of each made already (LineSortKey).
     void Add(std::vector<Result> batch, std::vector<std::string> keys);
+    // The same, the batch in the order of its keys already.
+    void AddSorted(std::vector<Result> batch, std::vector<std::string> keys);
     void Add(Result result);
     void Clear();
 
@@ -67,6 +76,8 @@ public:
 
     LCID Locale() const { return m_locale; }
     const std::vector<Result>& Items() const { return m_items; }
+    // The results, in order, leaving the set empty.
+    std::vector<Result> TakeItems();
     std::size_t Size() const { return m_items.size(); }
     std::uint64_t TotalBytes() const;
 

@@ -1,11 +1,10 @@
 #include "scan/SearchHits.h"
 
-#include <iterator>
 #include <system_error>
 
 namespace {
 
-// Hits below this many are keyed where they were found: a thread would
+// Hits below this many are sorted where they were found: a thread would
 // cost more than it saves.
 constexpr size_t ChunkSize = 2048;
 
@@ -26,34 +25,43 @@ void SearchHits::Hand()
         std::lock_guard<std::mutex> lock(m_mutex);
         m_waiting.push_back(std::move(m_filling));
     }
-    m_filling = Chunk();
+    m_filling = Run();
     m_handed.notify_one();
-    if (m_keyMaker.joinable()) return;
+    if (m_sorter.joinable()) return;
     try {
-        m_keyMaker = std::thread([this] { MakeKeys(); });
+        m_sorter = std::thread([this] { SortHanded(); });
     } catch (const std::system_error&) {
-        // Without a second thread the keys are made at the end.
+        // Without a second thread the hits are sorted at the end.
     }
 }
 
-void SearchHits::MakeKeysOf(Chunk& chunk) const
+// Only one thread at a time sorts: the second until Stop has joined it,
+// then the searching one.
+void SearchHits::Sort(Run chunk)
 {
     chunk.keys.reserve(chunk.hits.size());
     for (const Result& hit : chunk.hits) chunk.keys.push_back(LineSortKey(m_locale, hit.line));
+    SortByKeys(chunk.hits, chunk.keys);
+    while (!m_sorted.empty() && m_sorted.back().hits.size() <= 2 * chunk.hits.size()) {
+        Run& earlier = m_sorted.back();
+        MergeByKeys(earlier.hits, earlier.keys, std::move(chunk.hits), std::move(chunk.keys));
+        chunk = std::move(earlier);
+        m_sorted.pop_back();
+    }
+    m_sorted.push_back(std::move(chunk));
 }
 
-void SearchHits::MakeKeys()
+void SearchHits::SortHanded()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
         m_handed.wait(lock, [this] { return !m_waiting.empty() || m_finished; });
         if (m_waiting.empty()) return;
-        Chunk chunk = std::move(m_waiting.front());
+        Run chunk = std::move(m_waiting.front());
         m_waiting.pop_front();
         lock.unlock();
-        MakeKeysOf(chunk);
+        Sort(std::move(chunk));
         lock.lock();
-        m_keyed.push_back(std::move(chunk));
     }
 }
 
@@ -64,28 +72,23 @@ void SearchHits::Stop()
         m_finished = true;
     }
     m_handed.notify_one();
-    if (m_keyMaker.joinable()) m_keyMaker.join();
+    if (m_sorter.joinable()) m_sorter.join();
 }
 
 void SearchHits::AddTo(ResultSet& results)
 {
     Stop();
-    // What no second thread took is keyed here, in the order found.
-    for (Chunk& chunk : m_waiting) {
-        MakeKeysOf(chunk);
-        m_keyed.push_back(std::move(chunk));
-    }
+    // What no second thread took is sorted here, in the order found.
+    for (Run& chunk : m_waiting) Sort(std::move(chunk));
     m_waiting.clear();
-    MakeKeysOf(m_filling);
-    m_keyed.push_back(std::move(m_filling));
-    m_filling = Chunk();
-
-    std::vector<Result> hits;
-    std::vector<std::string> keys;
-    for (Chunk& chunk : m_keyed) {
-        std::move(chunk.hits.begin(), chunk.hits.end(), std::back_inserter(hits));
-        std::move(chunk.keys.begin(), chunk.keys.end(), std::back_inserter(keys));
+    if (!m_filling.hits.empty()) Sort(std::move(m_filling));
+    m_filling = Run();
+    while (m_sorted.size() > 1) {
+        Run later = std::move(m_sorted.back());
+        m_sorted.pop_back();
+        MergeByKeys(m_sorted.back().hits, m_sorted.back().keys, std::move(later.hits), std::move(later.keys));
     }
-    m_keyed.clear();
-    results.Add(std::move(hits), std::move(keys));
+    if (m_sorted.empty()) return;
+    results.AddSorted(std::move(m_sorted.back().hits), std::move(m_sorted.back().keys));
+    m_sorted.clear();
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 // The hits of one search on their way into the results. Their sort keys
-// cost more than finding them, so a search with many hits has the keys made
-// on a second thread while it goes on finding more.
+// and their sorting cost more than finding them, so a search with many hits
+// has them keyed and sorted on a second thread while it goes on finding more.
 class SearchHits {
 public:
     explicit SearchHits(LCID locale) : m_locale(locale) {}
@@ -20,25 +20,29 @@ public:
     SearchHits& operator=(const SearchHits&) = delete;
 
     void Add(Result hit);
-    // Every hit, in its sorted place, once all keys are made.
+    // Every hit, in its sorted place, once all are sorted.
     void AddTo(ResultSet& results);
 
 private:
-    struct Chunk {
+    // Hits, and once sorted their keys.
+    struct Run {
         std::vector<Result> hits;
         std::vector<std::string> keys;
     };
+
     void Hand();
-    void MakeKeys();
-    void MakeKeysOf(Chunk& chunk) const;
+    void SortHanded();
+    void Sort(Run chunk);
     void Stop();
 
     LCID m_locale;
-    Chunk m_filling;
+    Run m_filling;
     std::mutex m_mutex;
     std::condition_variable m_handed;
-    std::deque<Chunk> m_waiting;  // handed, keys not made yet
-    std::vector<Chunk> m_keyed;   // in the order handed
+    std::deque<Run> m_waiting;  // handed, not sorted yet
+    // Sorted runs in the order found, each more than twice as long as the
+    // next, so that every hit is merged a few times only.
+    std::vector<Run> m_sorted;
     bool m_finished = false;
-    std::thread m_keyMaker;
+    std::thread m_sorter;
 };
