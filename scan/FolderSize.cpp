@@ -6,8 +6,7 @@
 
 std::uint64_t FreedBytes(const std::string& path, DWORD attributes, std::uint64_t length)
 {
-    if ((attributes & (FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_SPARSE_FILE | FILE_ATTRIBUTE_REPARSE_POINT)) == 0)
-        return length;
+    if (!MayTakeOtherThanLength(attributes)) return length;
     DWORD high = 0;
     const DWORD low = GetCompressedFileSizeA(path.c_str(), &high);
     if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return length;

@@ -15,8 +15,15 @@ std::uint64_t FoundBytes(const FindData& entry)
     return (std::uint64_t{entry.nFileSizeHigh} << 32) | entry.nFileSizeLow;
 }
 
-// What deleting a file frees on the disk: its length, or where compression
-// (NTFS, Compact OS) or sparseness makes that differ, what it takes there.
+// Whether compression (NTFS, Compact OS), sparseness or a reparse point may
+// make what a file takes on the disk differ from its length.
+inline bool MayTakeOtherThanLength(DWORD attributes)
+{
+    return (attributes & (FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_SPARSE_FILE | FILE_ATTRIBUTE_REPARSE_POINT)) != 0;
+}
+
+// What deleting a file frees on the disk: its length, or where that may
+// differ, what it takes there.
 std::uint64_t FreedBytes(const std::string& path, DWORD attributes, std::uint64_t length);
 template <typename FindData>
 std::uint64_t FreedBytes(const std::string& path, const FindData& entry)

@@ -1,5 +1,9 @@
 #include "scan/SearchHits.h"
 
+#include "scan/PathText.h"
+#include "scan/WideText.h"
+
+#include <cwchar>
 #include <system_error>
 
 namespace {
@@ -10,13 +14,26 @@ constexpr size_t ChunkSize = 2048;
 
 }  // namespace
 
+std::string ListableName(const wchar_t* name)
+{
+    bool exact = false;
+    std::string narrow = NarrowWithoutLookAlikes(name, static_cast<int>(std::wcslen(name)), exact);
+    if (IsDotName(narrow.c_str()) || !IsAddressableName(narrow.c_str())) return {};
+    return narrow;
+}
+
 SearchHits::~SearchHits() { Stop(); }
 
-void SearchHits::Add(Result hit)
+// The searching thread only keeps the name: no allocation of its own for most hits.
+void SearchHits::Add(const wchar_t* name, bool isFolder, std::uint64_t bytes)
 {
-    if (m_filling.hits.empty()) m_filling.hits.reserve(ChunkSize);
-    m_filling.hits.push_back(std::move(hit));
-    if (m_filling.hits.size() == ChunkSize) Hand();
+    if (m_filling.found.empty()) {
+        m_filling.found.reserve(ChunkSize);
+        m_filling.names.reserve(ChunkSize * 32);
+    }
+    m_filling.found.push_back({m_filling.names.size(), isFolder, bytes});
+    m_filling.names.insert(m_filling.names.end(), name, name + std::wcslen(name) + 1);
+    if (m_filling.found.size() == ChunkSize) Hand();
 }
 
 void SearchHits::Hand()
@@ -35,10 +52,25 @@ void SearchHits::Hand()
     }
 }
 
+void SearchHits::MakeResults(Run& chunk) const
+{
+    chunk.hits.reserve(chunk.found.size());
+    for (const Run::Found& found : chunk.found) {
+        const std::string name = ListableName(&chunk.names[found.name]);
+        if (name.empty()) continue;
+        std::string path = JoinPath(m_folder, name);
+        std::string line = found.folder ? FolderEntryText(path) : path;
+        chunk.hits.push_back({std::move(line), std::move(path), found.folder, found.bytes});
+    }
+    chunk.found = {};
+    chunk.names = {};
+}
+
 // Only one thread at a time sorts: the second until Stop has joined it,
 // then the searching one.
 void SearchHits::Sort(Run chunk)
 {
+    MakeResults(chunk);
     chunk.keys.reserve(chunk.hits.size());
     for (const Result& hit : chunk.hits) chunk.keys.push_back(LineSortKey(m_locale, hit.line));
     SortByKeys(chunk.hits, chunk.keys);
@@ -81,7 +113,7 @@ void SearchHits::AddTo(ResultSet& results)
     // What no second thread took is sorted here, in the order found.
     for (Run& chunk : m_waiting) Sort(std::move(chunk));
     m_waiting.clear();
-    if (!m_filling.hits.empty()) Sort(std::move(m_filling));
+    if (!m_filling.found.empty()) Sort(std::move(m_filling));
     m_filling = Run();
     while (m_sorted.size() > 1) {
         Run later = std::move(m_sorted.back());

@@ -9,8 +9,6 @@
 #include <io.h>
 #include <windows.h>
 
-#include <cwchar>
-
 namespace {
 
 // Makes a folder the current directory for one search and puts the previous
@@ -42,15 +40,6 @@ private:
     bool m_entered = false;
 };
 
-// A hit's name as the program's narrow text: a character the code page
-// lacks comes out as "?", which names nothing and so is never taken for
-// another item.
-std::string NarrowName(const wchar_t* name)
-{
-    bool exact = false;
-    return NarrowWithoutLookAlikes(name, static_cast<int>(std::wcslen(name)), exact);
-}
-
 // Tells the watcher which folder is searched now; false when the work is to stop.
 bool Searching(const ResultSet& results, const std::string& folder)
 {
@@ -59,11 +48,17 @@ bool Searching(const ResultSet& results, const std::string& folder)
     return true;
 }
 
-std::uint64_t HitBytes(const ResultSet& results, const std::string& path, const WIN32_FIND_DATAW& hit)
+// What removing a hit frees, from its find data where that tells: a folder's
+// tree and a file the disk may keep other than by its length are asked for.
+std::uint64_t HitBytes(const ResultSet& results, const std::string& folder, const WIN32_FIND_DATAW& hit)
 {
     if (IsLink(hit)) return 0;
-    if (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FolderTreeBytes(path, results.Status());
-    return FreedBytes(path, hit);
+    const bool isFolder = (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (!isFolder && !MayTakeOtherThanLength(hit.dwFileAttributes)) return FoundBytes(hit);
+    const std::string name = ListableName(hit.cFileName);
+    if (name.empty()) return 0;
+    const std::string path = JoinPath(folder, name);
+    return isFolder ? FolderTreeBytes(path, results.Status()) : FreedBytes(path, hit);
 }
 
 // Whether a folder is a link, by its reparse tag: the attributes alone do
@@ -96,18 +91,13 @@ void AddMatches(ResultSet& results, const std::string& folder, const char* patte
     HANDLE search = FindFirstFileExW(WideFromNarrow(pattern).c_str(), FindExInfoBasic, &hit, FindExSearchNameMatch,
                                      nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return;
-    SearchHits hits(results.Locale());
+    SearchHits hits(results.Locale(), folder);
     do {
         if (!mask.Matches(hit.cFileName) || IsCloudPlaceholder(hit)) continue;
-        const std::string name = NarrowName(hit.cFileName);
-        if (IsDotName(name.c_str()) || !IsAddressableName(name.c_str())) continue;
-        std::string path = JoinPath(folder, name);
-        const bool isFolder = (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        const std::uint64_t bytes = HitBytes(results, path, hit);
+        const std::uint64_t bytes = HitBytes(results, folder, hit);
         // A hit whose size was cut short by a stop is not listed with a wrong one.
         if (results.StopRequested()) break;
-        std::string line = isFolder ? FolderEntryText(path) : path;
-        hits.Add({std::move(line), std::move(path), isFolder, bytes});
+        hits.Add(hit.cFileName, (hit.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, bytes);
     } while (FindNextFileW(search, &hit));
     FindClose(search);
     hits.AddTo(results);
