@@ -11,10 +11,16 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(UINT id, UINT code) override;
+    bool RelayoutForDpi(UINT dpi) override;
     void OnEmailLink();
     void OnBannerClick();
 
 private:
+    // The box laid out for a DPI, in pixels, from the layout it has now.
+    void LayOutFor(UINT dpi);
+
     HBITMAP m_banner = nullptr;
     HFONT m_font = nullptr;
+    // The width of the banner's place as laid out now.
+    int m_bannerWidth = 0;
 };

@@ -1,7 +1,14 @@
 #include "framework/Dialog.h"
 
+#include "framework/DialogScaling.h"
+#include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
+
+CDialog::~CDialog()
+{
+    if (m_relaidFont != nullptr) ::DeleteObject(m_relaidFont);
+}
 
 INT_PTR CDialog::DoModal(HWND owner)
 {
@@ -57,11 +64,36 @@ void CDialog::OnCancel()
     if (m_modal) ::EndDialog(m_hWnd, IDCANCEL);
 }
 
+bool CDialog::RelayoutForDpi(UINT dpi)
+{
+    if (SystemRelaysDialog(m_hWnd) || m_dpi == 0) return false;
+    HFONT current = m_relaidFont != nullptr ? m_relaidFont : reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    LOGFONTA description = {};
+    if (current == nullptr || !::GetObjectA(current, sizeof description, &description)) return false;
+    description.lfHeight = MulDiv(description.lfHeight, static_cast<int>(dpi), static_cast<int>(m_dpi));
+    HFONT font = ::CreateFontIndirectA(&description);
+    ScaleDialogLayout(m_hWnd, static_cast<double>(dpi) / m_dpi, font);
+    if (m_relaidFont != nullptr) ::DeleteObject(m_relaidFont);
+    m_relaidFont = font;
+    return true;
+}
+
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        m_dpi = DpiOf(m_hWnd);
         return OnInitDialog() ? TRUE : FALSE;
+    case WM_DPICHANGED: {
+        const UINT dpi = LOWORD(wParam);
+        const bool relaid = RelayoutForDpi(dpi);
+        m_dpi = dpi;
+        if (!relaid) break;
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                       suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
     case WM_COMMAND: {
         const UINT id = LOWORD(wParam);
         const UINT code = HIWORD(wParam);

@@ -25,6 +25,7 @@ public:
     {
         m_isDialog = true;
     }
+    ~CDialog() override;
 
     // Runs the dialog modally; without an owner the parent given at
     // construction owns it, and without that the main window.
@@ -44,10 +45,21 @@ protected:
     virtual bool OnCommand(UINT id, UINT code) { (void)id; (void)code; return false; }
     virtual void OnOK();
     virtual void OnCancel();
+    // Lays the dialog out again for a new DPI (m_dpi is still the old one),
+    // before it takes the rectangle the system suggests; false leaves the
+    // change to the system. Where the system does not lay dialogs out, the
+    // controls grow or shrink by the change, in the dialog's font made again
+    // for the new DPI.
+    virtual bool RelayoutForDpi(UINT dpi);
 
     UINT m_templateId;
     HWND m_parent;
     bool m_modal = false;
+    // The DPI the dialog is laid out for.
+    UINT m_dpi = 0;
+
+private:
+    HFONT m_relaidFont = nullptr;
 };
 
 // One exchange between a dialog's controls and its members.

@@ -4,7 +4,16 @@
 #include <vector>
 
 namespace {
+
 int Scaled(LONG value, double factor) { return static_cast<int>(std::lround(value * factor)); }
+
+// Functions of Windows 10, looked up where the system has them.
+template <class Function>
+Function UserFunction(const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
 }  // namespace
 
 void ScaleDialogLayout(HWND dialog, double factor, HFONT font)
@@ -28,4 +37,24 @@ void ScaleDialogLayout(HWND dialog, double factor, HFONT font)
     const int grownY = Scaled(client.bottom, factor) - client.bottom;
     SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left + grownX, window.bottom - window.top + grownY,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool SystemRelaysDialog(HWND dialog)
+{
+    using Behavior = DIALOG_DPI_CHANGE_BEHAVIORS(WINAPI*)(HWND);
+    using WindowContext = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
+    using ContextsEqual = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT);
+    static const auto behavior = UserFunction<Behavior>("GetDialogDpiChangeBehavior");
+    static const auto windowContext = UserFunction<WindowContext>("GetWindowDpiAwarenessContext");
+    static const auto contextsEqual = UserFunction<ContextsEqual>("AreDpiAwarenessContextsEqual");
+    if (behavior == nullptr || windowContext == nullptr || contextsEqual == nullptr) return false;
+    return contextsEqual(windowContext(dialog), DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) &&
+           (behavior(dialog) & DDC_DISABLE_ALL) == 0;
+}
+
+void KeepSystemFromRelayingDialog(HWND dialog)
+{
+    using SetBehavior = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    static const auto setBehavior = UserFunction<SetBehavior>("SetDialogDpiChangeBehavior");
+    if (setBehavior != nullptr) setBehavior(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }

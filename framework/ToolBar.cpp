@@ -145,6 +145,12 @@ bool CToolBar::SetImageStrip(UINT bitmapId, SIZE image, COLORREF mask)
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(image.cx, image.cy));
     SendMessage(TB_AUTOSIZE);
     m_measured = false;
+    // A floating bar's frame fits the buttons again, where it is.
+    if (IsFloating() && m_floatFrame) {
+        RECT frame = {};
+        ::GetWindowRect(m_floatFrame->m_hWnd, &frame);
+        FloatAt({frame.left, frame.top});
+    }
     return true;
 }
 

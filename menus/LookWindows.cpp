@@ -3,6 +3,7 @@
 #include "menus/FlatColors.h"
 #include "menus/MenuGdi.h"
 #include "menus/MenuLook.h"
+#include "menus/MenuValues.h"
 #include "menus/MenuWindows.h"
 
 #include "menus/ErrorReport.h"
@@ -32,13 +33,20 @@ RECT ClientInWindow(HWND window)
     return client;
 }
 
-// The client area as the background fills it: its last column belongs to the border.
+// The border is drawn in whole lines: every pixel of its 96-DPI shape (a
+// border of two 1-pixel lines, the look's own shadow 4 wide) becomes a square
+// of this many pixels at the menu's DPI, so the two lines stay alike.
+int LineWidth() { return MenuScale(1); }
+int BorderWidth() { return 2 * LineWidth(); }
+
+// The client area as the background fills it: its last line's width of
+// columns belongs to the border.
 RECT ErasedArea(HWND window)
 {
     RECT client = {};
     GetClientRect(window, &client);
-    client.left -= 2;
-    client.right -= 1;
+    client.left -= BorderWidth();
+    client.right -= LineWidth();
     return client;
 }
 
@@ -48,7 +56,17 @@ void FillBand(HDC dc, const RECT& outer, const RECT& client, COLORREF color)
     FillSolid(dc, {outer.left, outer.top, outer.right, client.top}, color);
     FillSolid(dc, {outer.left, client.bottom, outer.right, outer.bottom}, color);
     FillSolid(dc, {outer.left, outer.top, client.left, outer.bottom}, color);
-    FillSolid(dc, {client.right - 1, outer.top, outer.right, outer.bottom}, color);
+    FillSolid(dc, {client.right - LineWidth(), outer.top, outer.right, outer.bottom}, color);
+}
+
+// A hollow rectangle whose edges are one line wide.
+void FrameLine(HDC dc, const RECT& outer, COLORREF color)
+{
+    const int width = LineWidth();
+    FillSolid(dc, {outer.left, outer.top, outer.right, outer.top + width}, color);
+    FillSolid(dc, {outer.left, outer.bottom - width, outer.right, outer.bottom}, color);
+    FillSolid(dc, {outer.left, outer.top, outer.left + width, outer.bottom}, color);
+    FillSolid(dc, {outer.right - width, outer.top, outer.right, outer.bottom}, color);
 }
 
 // The popup's frame opens towards the menu-bar item it hangs from.
@@ -61,9 +79,9 @@ void DrawMenuBarLink(HDC dc, const MenuWindowRecord& record, SIZE size)
     RECT overlap = {};
     if (!IntersectRect(&overlap, &placed, &bar->barItemRect)) return;
     if (overlap.right - overlap.left > overlap.bottom - overlap.top)
-        InflateRect(&overlap, -1, 0);
+        InflateRect(&overlap, -LineWidth(), 0);
     else
-        InflateRect(&overlap, 0, -1);
+        InflateRect(&overlap, 0, -LineWidth());
     OffsetRect(&overlap, -record.x, -record.y);
     FillSolid(dc, overlap, MenuColor());
 }
@@ -76,11 +94,13 @@ bool HasSystemShadows(HWND window)
     return record != nullptr ? (record->flags & MenuWindowSystemShadows) != 0 : SystemDrawsMenuShadows();
 }
 
+int ShadowWidth(HWND window) { return HasSystemShadows(window) ? 0 : 4 * LineWidth(); }
+
 // The outer rectangle of the drawn frame: without the system's shadows the
-// look's own shadow takes the last 4 pixels at the right and bottom.
+// look's own shadow takes the last columns and rows at the right and bottom.
 RECT FrameRect(HWND window, SIZE size, int inset)
 {
-    const int shadow = HasSystemShadows(window) ? 0 : 4;
+    const int shadow = ShadowWidth(window);
     return {inset, inset, size.cx - inset - shadow, size.cy - inset - shadow};
 }
 
@@ -121,28 +141,29 @@ void CDrawnMenuLook::NcCalcSize(HWND window, RECT& proposed)
 {
     if (!DrawsBorder()) return;
     const bool systemShadows = HasSystemShadows(window);
-    proposed.left += 2;
-    proposed.top += 2;
-    proposed.right -= systemShadows ? 2 : 5;
-    proposed.bottom -= systemShadows ? 2 : 6;
+    proposed.left += BorderWidth();
+    proposed.top += BorderWidth();
+    proposed.right -= (systemShadows ? 2 : 5) * LineWidth();
+    proposed.bottom -= (systemShadows ? 2 : 6) * LineWidth();
 }
 
 void CDrawnMenuLook::WindowPosChanging(HWND window, WINDOWPOS& position)
 {
     if (!DrawsBorder()) return;
-    const int grow = HasSystemShadows(window) ? -2 : 2;
+    // The system's frame, which the look's takes the place of, scales as it does.
+    const int grow = (HasSystemShadows(window) ? -2 : 2) * LineWidth();
     position.cx += grow;
     position.cy += grow;
-    position.y -= 1;
+    position.y -= LineWidth();
 }
 
 bool CDrawnMenuLook::GetInnerRect(HWND window, RECT& inner)
 {
     if (!GetWindowRect(window, &inner)) return false;
     if (DrawsBorder()) {
-        const int farSide = HasSystemShadows(window) ? 3 : 7;
-        inner.left += 2;
-        inner.top += 2;
+        const int farSide = (HasSystemShadows(window) ? 3 : 7) * LineWidth();
+        inner.left += BorderWidth();
+        inner.top += BorderWidth();
         inner.right -= farSide;
         inner.bottom -= farSide;
     }
@@ -168,8 +189,8 @@ bool CDrawnMenuLook::DrawBorder(HWND window, HDC dc)
     const MenuWindowRecord* record = FindMenuWindowRecord(window);
     if (!DrawsBorder() || record == nullptr) return false;
     const SIZE size = WindowSize(window);
-    FillBand(dc, FrameRect(window, size, 1), ClientInWindow(window), MenuColor());
-    FrameWithPen(dc, FrameRect(window, size, 0), GetSysColor(COLOR_HIGHLIGHT));
+    FillBand(dc, FrameRect(window, size, LineWidth()), ClientInWindow(window), MenuColor());
+    FrameLine(dc, FrameRect(window, size, 0), GetSysColor(COLOR_HIGHLIGHT));
     DrawMenuShadow(window, dc);
     return true;
 }
@@ -180,9 +201,9 @@ bool CDrawnMenuLookFlat::DrawBorder(HWND window, HDC dc)
     if (!DrawsBorder() || record == nullptr) return false;
     const SIZE size = WindowSize(window);
     const FlatColors colors = MakeFlatColors(dc);
-    FillBand(dc, FrameRect(window, size, 1), ClientInWindow(window), colors.backIcon);
-    FrameWithPen(dc, FrameRect(window, size, 1), colors.backLight);
-    FrameWithPen(dc, FrameRect(window, size, 0), ColorDarken(MenuColor(), 128));
+    FillBand(dc, FrameRect(window, size, LineWidth()), ClientInWindow(window), colors.backIcon);
+    FrameLine(dc, FrameRect(window, size, LineWidth()), colors.backLight);
+    FrameLine(dc, FrameRect(window, size, 0), ColorDarken(MenuColor(), 128));
     DrawMenuShadow(window, dc);
     DrawMenuBarLink(dc, *record, size);
     return true;
@@ -200,26 +221,34 @@ void DrawMenuShadow(HWND window, HDC dc)
     if (record->under == nullptr) return;
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
+    const int shadow = ShadowWidth(window);
+    // Distances along the shadow count in 96-DPI pixels.
+    const int line = LineWidth();
+    auto at96 = [line](int pixels) { return pixels / line; };
     HDC copy = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(copy, record->under);
     auto shade = [&](int px, int py, int amount) {
         const COLORREF under = GetPixel(copy, px, py);
         SetPixel(dc, px, py, amount > 0 ? ColorDarken(under, amount) : under);
     };
-    for (int c = 1; c <= 4; ++c) {
-        const int px = width - c;
+    for (int k = 0; k < shadow; ++k) {
+        // c counts the 96-DPI columns and rows from the outer edge in.
+        const int c = 1 + at96(k);
+        const int px = width - 1 - k;
         for (int row = 0; row < height; ++row) {
+            const int fromTop = at96(row), fromBottom = at96(height - 1 - row);
             int amount = 0;
-            if (row >= height - 4) amount = 6 * c * (height - row);
-            else if (row >= 8) amount = 30 * c;
-            else if (row >= 4) amount = 6 * c * (row - 3);
+            if (fromBottom < 4) amount = 6 * c * (fromBottom + 1);
+            else if (fromTop >= 8) amount = 30 * c;
+            else if (fromTop >= 4) amount = 6 * c * (fromTop - 3);
             shade(px, row, amount);
         }
-        const int py = height - c;
-        for (int column = 0; column <= width - 5; ++column) {
+        const int py = height - 1 - k;
+        for (int column = 0; column < width - shadow; ++column) {
+            const int fromLeft = at96(column);
             int amount = 0;
-            if (column >= 8) amount = 30 * c;
-            else if (column >= 4) amount = 6 * c * (column - 3);
+            if (fromLeft >= 8) amount = 30 * c;
+            else if (fromLeft >= 4) amount = 6 * c * (fromLeft - 3);
             shade(column, py, amount);
         }
     }

@@ -65,17 +65,17 @@ void FrameWithPen(HDC dc, const RECT& rect, COLORREF penColor)
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void Draw3dFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight)
+void Draw3dFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight, int lineWidth)
 {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     auto fill = [dc](int x, int y, int cx, int cy, COLORREF color) {
         RECT part = {x, y, x + cx, y + cy};
         FillSolid(dc, part, color);
     };
-    fill(rect.left, rect.top, width - 1, 1, topLeft);
-    fill(rect.left, rect.top, 1, height - 1, topLeft);
-    fill(rect.right - 1, rect.top, 1, height, bottomRight);
-    fill(rect.left, rect.bottom - 1, width, 1, bottomRight);
+    fill(rect.left, rect.top, width - lineWidth, lineWidth, topLeft);
+    fill(rect.left, rect.top, lineWidth, height - lineWidth, topLeft);
+    fill(rect.right - lineWidth, rect.top, lineWidth, height, bottomRight);
+    fill(rect.left, rect.bottom - lineWidth, width, lineWidth, bottomRight);
 }
 
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color)

@@ -48,7 +48,7 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color);
 // A 1-pixel hollow rectangle in the pen's colour.
 void FrameWithPen(HDC dc, const RECT& rect, COLORREF penColor);
 // Top and left edges in one colour, bottom and right in the other.
-void Draw3dFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+void Draw3dFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight, int lineWidth = 1);
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color);
 
 // One "Marlett" character in the DC's text colour alone (no smoothing into

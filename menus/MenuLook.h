@@ -36,7 +36,8 @@ public:
     // 2 pixels off each side of the client area when the system draws menu
     // shadows; without them 5 at the right and 6 at the bottom, whose outer
     // 4 hold the look's own shadow. The setting is the one the window was
-    // taken over with.
+    // taken over with. Above 96 DPI each of these pixels is a square of
+    // MenuScale(1) pixels.
     virtual bool OnSubclass(HWND window, MenuWindowRecord& record);
     virtual void OnUnsubclass(HWND window, MenuWindowRecord& record);
     virtual void NcCalcSize(HWND window, RECT& proposed);
@@ -65,8 +66,8 @@ public:
 
 bool SystemDrawsMenuShadows();
 
-// Darkened copies of the screen under the window in its 4-pixel right and
-// bottom margins; nothing when the system draws shadows itself.
+// Darkened copies of the screen under the window in its right and bottom
+// margins (4 pixels at 96 DPI); nothing when the system draws shadows itself.
 void DrawMenuShadow(HWND window, HDC dc);
 
 // The six looks in id order, and the one in use.

@@ -50,7 +50,7 @@ LRESULT OnNcPaint(WNDPROC saved, HWND window, MenuWindowRecord& record, WPARAM w
     RECT inner = {};
     if (CurrentLook->DrawBorder(window, dc) && CurrentLook->GetInnerRect(window, inner)) {
         // The menu's own frame may paint only inside the drawn one.
-        InflateRect(&inner, -1, -1);
+        InflateRect(&inner, -MenuScale(1), -MenuScale(1));
         HRGN region = CreateRectRgnIndirect(&inner);
         if (!whole) CombineRgn(region, region, update, RGN_AND);
         result = CallSaved(saved, window, WM_NCPAINT, reinterpret_cast<WPARAM>(region), lParam);
@@ -79,7 +79,7 @@ LRESULT OnPrint(WNDPROC saved, HWND window, MenuWindowRecord& record, HDC target
     RECT inner = {};
     if (CurrentLook->GetInnerRect(window, inner)) {
         OffsetRect(&inner, -windowRect.left, -windowRect.top);
-        InflateRect(&inner, -1, -1);
+        InflateRect(&inner, -MenuScale(1), -MenuScale(1));
         HRGN clip = CreateRectRgnIndirect(&inner);
         SelectClipRgn(memory, clip);
         DeleteObject(clip);

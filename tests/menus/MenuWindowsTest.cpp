@@ -1,3 +1,4 @@
+#include "framework/Dpi.h"
 #include "menus/Colors.h"
 #include "menus/FlatColors.h"
 #include "menus/MenuLibrary.h"
@@ -8,6 +9,8 @@
 #include "tests/menus/MenuTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -167,6 +170,47 @@ TEST_F(MenuWindowsTest, WithSystemShadowsTheWindowShrinksAndDrawsNoShadow)
         EXPECT_EQ(WindowPixel(menuWindow, w - 1, h / 2), edge);
         EXPECT_EQ(WindowPixel(menuWindow, w / 2, h - 1), edge);
         EXPECT_EQ(WindowPixel(menuWindow, 0, h / 2), edge);
+    });
+}
+
+// Run again in prefixes whose screen is at 150% and 200%: the border's lines,
+// the room they take and the drawn shadow grow with the scale.
+TEST_F(MenuWindowsTest, BorderAndShadowTakeTheScreensScale)
+{
+    const char* expected = std::getenv("DUSTREL_EXPECTED_DPI");
+    const UINT dpi = expected != nullptr ? static_cast<UINT>(std::atoi(expected)) : BaseDpi;
+    if (dpi == BaseDpi) GTEST_SKIP() << "the tests above check 100%";
+    SystemShadows shadows(false);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ASSERT_EQ(CurrentMenuDpi(), dpi);
+    const PopupShape plain = ShapeWith(MENU_LOOK_FLAT_NOBORDER);
+    const PopupShape drawn = ShapeWith(MENU_LOOK_FLAT);
+    // Every pixel of the 100% shape is a square of `line` pixels.
+    const int line = ScaleToDpi(1, dpi), shadow = 4 * line;
+    const int w = Width(drawn.window), h = Height(drawn.window);
+    EXPECT_EQ(drawn.clientInWindow.left, 2 * line);
+    EXPECT_EQ(drawn.clientInWindow.top, 2 * line);
+    EXPECT_EQ(drawn.clientInWindow.right, w - 5 * line);
+    EXPECT_EQ(drawn.clientInWindow.bottom, h - 6 * line);
+    EXPECT_EQ(Width(drawn.window), Width(plain.window) + 2 * line);
+    EXPECT_EQ(Height(drawn.window), Height(plain.window) + 2 * line);
+    EXPECT_EQ(drawn.window.top, plain.window.top - line);
+
+    frame->WhileOpen(edit, at, [&](HWND menuWindow) {
+        const COLORREF edge = ColorDarken(MenuColor(), 128), under = GetSysColor(COLOR_BTNFACE);
+        const COLORREF backLight = MakeFlatColors(GetDC(nullptr)).backLight;
+        for (int x = 0; x < line; ++x) {
+            EXPECT_EQ(WindowPixel(menuWindow, x, h / 2), edge) << "left edge, column " << x;
+            EXPECT_EQ(WindowPixel(menuWindow, line + x, h / 2), backLight) << "left line, column " << x;
+            EXPECT_EQ(WindowPixel(menuWindow, w - shadow - 1 - x, h / 2), edge) << "right edge, column " << x;
+        }
+        // The shadow's columns, outermost first, as at 100% for each 100% column.
+        for (int k = 0; k < shadow; ++k) {
+            const int c = 1 + k / line;
+            EXPECT_EQ(WindowPixel(menuWindow, w - 1 - k, h / 2), ColorDarken(under, 30 * c)) << "column " << k;
+            EXPECT_EQ(WindowPixel(menuWindow, w / 2, h - 1 - k), ColorDarken(under, 30 * c)) << "row " << k;
+            EXPECT_EQ(WindowPixel(menuWindow, w - 1 - k, 3 * line), under) << "column " << k;
+        }
     });
 }
 

@@ -125,6 +125,21 @@ TEST_F(TitleTest, SideTitleRunsTheWholeMenuHeightWithTwoSunkenLines)
     EXPECT_GT(Count(RECT{0, 0, 20, 120}, captionText), 20);
 }
 
+TEST_F(TitleTest, AtTwiceTheScaleTheTitlesLinesAreTwiceAsWide)
+{
+    Restore<UINT> dpi(MenuDpi);
+    MenuDpi = 192;
+    Draw(TitleVertical | TitleLine | TitleSunken, RECT{0, 0, 60, 20});
+    canvas.Save("title-side-200.bmp");
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    EXPECT_EQ(canvas.Pixel(1, 60), shadow) << "the sunken frame";
+    // The lines: (40, 10)-(44, 110) and (46, 30)-(50, 90), each edge 2 wide.
+    const int expected[][2] = {{40, 60}, {41, 60}, {46, 60}, {47, 60}, {40, 12}};
+    for (const auto& at : expected) EXPECT_EQ(canvas.Pixel(at[0], at[1]), shadow) << at[0] << ", " << at[1];
+    for (int x : {42, 43, 48, 49}) EXPECT_EQ(canvas.Pixel(x, 60), light) << x;
+    EXPECT_EQ(canvas.Pixel(46, 25), caption);
+}
+
 TEST_F(TitleTest, RoundedTitleLeavesItsCorners)
 {
     Draw(TitleRounded, RECT{0, 0, 160, 20});
