@@ -9,17 +9,20 @@
 
 namespace {
 
-// The shadow at the right of a pressed menu-bar item: 4 pixels wide at 96
-// DPI, its columns and rows stretched with the scale.
+// The shadow at the right of a pressed menu-bar item, as a menu window's own
+// shadow: 4 pixels wide at 96 DPI, each pixel a square of whole lines at the
+// menu's scale.
+int BarItemShadowWidth() { return 4 * MenuScale(1); }
+
 void DrawBarItemShadow(HDC dc, const RECT& item, COLORREF menu)
 {
     const int height = item.bottom - item.top;
-    const int width = MenuScale(4);
-    for (int column = 0; column < width; ++column) {
-        const int c = 1 + column * 4 / width;
+    const int line = MenuScale(1);
+    for (int column = 0; column < BarItemShadowWidth(); ++column) {
+        const int c = 1 + column / line;
         const int x = item.right - 1 - column;
         for (int row = 0; row < height; ++row) {
-            const int at = row * 96 / static_cast<int>(CurrentMenuDpi());
+            const int at = row / line;
             const COLORREF color = at < 4   ? menu
                                    : at < 8 ? ColorDarken(menu, 6 * c * (at - 3))
                                             : ColorDarken(menu, 30 * c);
@@ -89,7 +92,7 @@ void DrawItemFlat(CDrawnMenu* menu, LPDRAWITEMSTRUCT request, bool isBar)
     RECT iconColumn = item;
     RECT text = item;
     if (isBar) {
-        selection.right -= MenuScale(4);
+        selection.right -= BarItemShadowWidth();
         FillSolid(dc, text, colors.menu);
     } else {
         iconColumn.right = item.left + menu->ScaledIconWidth() + MenuScale(8);

@@ -38,8 +38,8 @@ void InvalidateBarItem(HWND window, const CDrawnMenu& bar)
 {
     if (IsRectEmpty(&bar.barItemRect)) return;
     RECT area = bar.barItemRect;
-    area.right += 10;
-    area.bottom += 10;
+    area.right += MenuScale(10);
+    area.bottom += MenuScale(10);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
     RedrawWindow(window, &area, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }

@@ -281,6 +281,25 @@ TEST_F(DrawTest, MenuBarItemsAreFramedWhenHotAndPressedWithAShadow)
     menu.openPopups = 0;
 }
 
+// At 150% the pressed item's shadow is as wide as a menu window's there:
+// every 96-DPI pixel a square of two.
+TEST_F(DrawTest, APressedBarItemsShadowTakesWholeLinesAtTheScreensScale)
+{
+    Restore<UINT> dpi(MenuDpi);
+    MenuDpi = 144;
+    const COLORREF menuColor = MenuColor();
+    menu.openPopups = 1;
+    Draw(menu, 1, ODS_SELECTED, RECT{0, 0, 60, 20});
+    menu.openPopups = 0;
+    EXPECT_EQ(menu.barItemRect.right, 52);
+    for (int column = 0; column < 8; ++column) {
+        const int c = 1 + column / 2;
+        EXPECT_EQ(canvas.Pixel(59 - column, 7), menuColor) << column;
+        EXPECT_EQ(canvas.Pixel(59 - column, 8), ColorDarken(menuColor, 6 * c)) << column;
+        EXPECT_EQ(canvas.Pixel(59 - column, 18), ColorDarken(menuColor, 30 * c)) << column;
+    }
+}
+
 TEST_F(DrawTest, MixedLookFillsTheMenuBarItemWithTheHighlight)
 {
     CurrentLook = LookRegistry.at(MENU_LOOK_MIXED);
