@@ -76,8 +76,10 @@
 #define IDS_DELETE_STOP_ASKING 0xE013
 #define ID_OPTIONS_ASK_BEFORE_DELETE 32801
 
-// The seven command pictures drawn for 150% and 200%.
+// The eight command pictures drawn for 125%, 150%, 175% and 200%.
 #define IDB_COMMAND_ICONS_150 140
 #define IDB_COMMAND_ICONS_200 141
+#define IDB_COMMAND_ICONS_125 143
+#define IDB_COMMAND_ICONS_175 144
 // The About box banner drawn for 200%.
 #define IDB_ABOUT_BANNER_200 142

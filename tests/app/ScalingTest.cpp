@@ -223,7 +223,8 @@ void ExpectDialogFollows(UINT from, UINT to, const char* name)
 // suggests there and every part follows.
 TEST(ScalingTest, MovedToAScreenOfAnotherScaleEveryPartFollows)
 {
-    const UINT other = PrefixDpi() == 192 ? 144 : 192;
+    // The scales between those of the prefixes, which have pictures of their own.
+    const UINT other = PrefixDpi() == 192 ? 120 : 168;
     {
         RunningApp app;
         HWND frame = app.Frame().m_hWnd;
