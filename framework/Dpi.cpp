@@ -40,6 +40,14 @@ int SystemMetricForDpi(int index, UINT dpi)
     return GetSystemMetrics(index);
 }
 
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi)
+{
+    using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = UserFunction<AdjustForDpi>("AdjustWindowRectExForDpi");
+    if (adjustForDpi != nullptr && adjustForDpi(&rect, style, FALSE, exStyle, dpi)) return;
+    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+}
+
 NONCLIENTMETRICSW NonClientMetricsForDpi(UINT dpi)
 {
     using ParametersForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);

@@ -17,5 +17,9 @@ int ScaleToDpi(int value, UINT dpi);
 // The system metric (SM_...) at `dpi`.
 int SystemMetricForDpi(int index, UINT dpi);
 
+// Grows a client rectangle to the window rectangle of a window of these
+// styles (without a menu bar) at `dpi`.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);
+
 // The system's fonts and non-client sizes at `dpi`, in UTF-16.
 NONCLIENTMETRICSW NonClientMetricsForDpi(UINT dpi);

@@ -1,5 +1,6 @@
 #include "framework/ToolBar.h"
 
+#include "framework/Dpi.h"
 #include "framework/FrameWnd.h"
 
 #include <commctrl.h>
@@ -228,7 +229,7 @@ SIZE CToolBar::FloatingFrameSize() const
 {
     const SIZE content = ContentSize(false);
     RECT frame = {0, 0, content.cx, content.cy};
-    ::AdjustWindowRectEx(&frame, CMiniDockFrameWnd::Style, FALSE, CMiniDockFrameWnd::ExStyle);
+    AdjustWindowRectForDpi(frame, CMiniDockFrameWnd::Style, CMiniDockFrameWnd::ExStyle, DpiOf(m_hWnd));
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 

@@ -1,3 +1,4 @@
+#include "framework/Dpi.h"
 #include "menus/Colors.h"
 #include "menus/DrawnMenu.h"
 #include "menus/FlatColors.h"
@@ -150,8 +151,15 @@ void CDrawnMenuLook::NcCalcSize(HWND window, RECT& proposed)
 void CDrawnMenuLook::WindowPosChanging(HWND window, WINDOWPOS& position)
 {
     if (!DrawsBorder()) return;
-    // The system's frame, which the look's takes the place of, scales as it does.
-    const int grow = (HasSystemShadows(window) ? -2 : 2) * LineWidth();
+    // The look's frame takes the place of the system's (3 pixels a side on
+    // Windows at 100%; none at all under Wine): the window grows by what the
+    // look's takes beyond it, so that the items keep the height the system
+    // laid them out in.
+    const MenuWindowRecord* record = FindMenuWindowRecord(window);
+    RECT system = {};
+    if (record != nullptr) AdjustWindowRectForDpi(system, record->style, record->exStyle, CurrentMenuDpi());
+    const int drawnFrame = BorderWidth() + (HasSystemShadows(window) ? 2 : 6) * LineWidth();
+    const int grow = drawnFrame - (system.bottom - system.top);
     position.cx += grow;
     position.cy += grow;
     position.y -= LineWidth();

@@ -124,8 +124,9 @@ TEST_F(MenuWindowsTest, WithoutSystemShadowsTheWindowGrowsAndDrawsItsOwnShadow)
     const PopupShape plain = ShapeWith(MENU_LOOK_FLAT_NOBORDER);
     const PopupShape drawn = ShapeWith(MENU_LOOK_FLAT);
     ASSERT_TRUE(drawn.recorded);
-    EXPECT_EQ(Width(drawn.window), Width(plain.window) + 2);
-    EXPECT_EQ(Height(drawn.window), Height(plain.window) + 2);
+    // The drawn frame around the room the system laid the items out in.
+    EXPECT_EQ(Width(drawn.clientInWindow), Width(plain.clientInWindow) + 1);
+    EXPECT_EQ(Height(drawn.clientInWindow), Height(plain.clientInWindow));
     EXPECT_EQ(drawn.window.top, plain.window.top - 1);
     EXPECT_EQ(drawn.recordX, drawn.window.left);
     EXPECT_EQ(drawn.recordY, drawn.window.top);
@@ -158,8 +159,8 @@ TEST_F(MenuWindowsTest, WithSystemShadowsTheWindowShrinksAndDrawsNoShadow)
     ASSERT_NO_FATAL_FAILURE(Open());
     const PopupShape plain = ShapeWith(MENU_LOOK_FLAT_NOBORDER);
     const PopupShape drawn = ShapeWith(MENU_LOOK_FLAT);
-    EXPECT_EQ(Width(drawn.window), Width(plain.window) - 2);
-    EXPECT_EQ(Height(drawn.window), Height(plain.window) - 2);
+    EXPECT_EQ(Width(drawn.clientInWindow), Width(plain.clientInWindow));
+    EXPECT_EQ(Height(drawn.clientInWindow), Height(plain.clientInWindow));
     const int w = Width(drawn.window), h = Height(drawn.window);
     EXPECT_EQ(drawn.clientInWindow.left, 2);
     EXPECT_EQ(drawn.clientInWindow.top, 2);
@@ -192,8 +193,8 @@ TEST_F(MenuWindowsTest, BorderAndShadowTakeTheScreensScale)
     EXPECT_EQ(drawn.clientInWindow.top, 2 * line);
     EXPECT_EQ(drawn.clientInWindow.right, w - 5 * line);
     EXPECT_EQ(drawn.clientInWindow.bottom, h - 6 * line);
-    EXPECT_EQ(Width(drawn.window), Width(plain.window) + 2 * line);
-    EXPECT_EQ(Height(drawn.window), Height(plain.window) + 2 * line);
+    EXPECT_EQ(Width(drawn.clientInWindow), Width(plain.clientInWindow) + line);
+    EXPECT_EQ(Height(drawn.clientInWindow), Height(plain.clientInWindow));
     EXPECT_EQ(drawn.window.top, plain.window.top - line);
 
     frame->WhileOpen(edit, at, [&](HWND menuWindow) {
@@ -262,7 +263,7 @@ TEST_F(MenuWindowsTest, AShadowSettingChangedWhileRunningKeepsEachMenuWhole)
     // The next menu is shaped for the new setting throughout.
     const PopupShape plain = ShapeWith(MENU_LOOK_FLAT_NOBORDER);
     const PopupShape drawn = ShapeWith(MENU_LOOK_FLAT);
-    EXPECT_EQ(Width(drawn.window), Width(plain.window) - 2);
+    EXPECT_EQ(Width(drawn.clientInWindow), Width(plain.clientInWindow));
     EXPECT_EQ(drawn.clientInWindow.right, Width(drawn.window) - 2);
     EXPECT_EQ(drawn.clientInWindow.bottom, Height(drawn.window) - 2);
 }
