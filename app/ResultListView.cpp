@@ -74,7 +74,7 @@ void ResultListView::Clear()
 
 void ResultListView::Forget()
 {
-    m_shown.clear();
+    m_shown = std::vector<Shown>();
     m_shownBytes = 0;
     m_selection = {};
     m_listing = Listing::None;
@@ -89,6 +89,7 @@ void ResultListView::Show(ResultSet results)
     DeleteAllLines(list, change);
     Forget();
     SendMessageA(list, LB_INITSTORAGE, results.Size(), 0);
+    m_shown.reserve(results.Size());
     for (Result& result : results.TakeItems()) {
         m_shown.push_back({std::move(result), false});
         m_shownBytes += m_shown.back().result.bytes;

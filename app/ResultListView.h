@@ -5,7 +5,6 @@
 #include "scan/Results.h"
 
 #include <cstdint>
-#include <deque>
 #include <vector>
 
 // The listing that filled a list.
@@ -84,7 +83,9 @@ private:
     void Recount() const;
 
     const CListBox& m_list;
-    mutable std::deque<Shown> m_shown;  // stays put while its lines point into it
+    // Filled once by Show, in room reserved for all: it stays put while its
+    // lines point into it.
+    mutable std::vector<Shown> m_shown;
     std::uint64_t m_shownBytes = 0;  // of the lines in the list
     mutable Selection m_selection;
     Listing m_listing = Listing::None;
