@@ -1,19 +1,12 @@
 #include "framework/DialogScaling.h"
 
+#include "framework/UserFunction.h"
+
 #include <cmath>
 #include <vector>
 
 namespace {
-
 int Scaled(LONG value, double factor) { return static_cast<int>(std::lround(value * factor)); }
-
-// Functions of Windows 10, looked up where the system has them.
-template <class Function>
-Function UserFunction(const char* name)
-{
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
-
 }  // namespace
 
 void ScaleDialogLayout(HWND dialog, double factor, HFONT font)

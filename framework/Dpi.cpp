@@ -1,14 +1,10 @@
 #include "framework/Dpi.h"
 
+#include "framework/UserFunction.h"
+
 #include <cstddef>
 
 namespace {
-
-template <class Function>
-Function UserFunction(const char* name)
-{
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
 
 UINT ScreenDpi()
 {
