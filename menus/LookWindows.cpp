@@ -61,14 +61,7 @@ void FillBand(HDC dc, const RECT& outer, const RECT& client, COLORREF color)
 }
 
 // A hollow rectangle whose edges are one line wide.
-void FrameLine(HDC dc, const RECT& outer, COLORREF color)
-{
-    const int width = LineWidth();
-    FillSolid(dc, {outer.left, outer.top, outer.right, outer.top + width}, color);
-    FillSolid(dc, {outer.left, outer.bottom - width, outer.right, outer.bottom}, color);
-    FillSolid(dc, {outer.left, outer.top, outer.left + width, outer.bottom}, color);
-    FillSolid(dc, {outer.right - width, outer.top, outer.right, outer.bottom}, color);
-}
+void FrameLine(HDC dc, const RECT& outer, COLORREF color) { Draw3dFrame(dc, outer, color, color, LineWidth()); }
 
 // The popup's frame opens towards the menu-bar item it hangs from.
 void DrawMenuBarLink(HDC dc, const MenuWindowRecord& record, SIZE size)
